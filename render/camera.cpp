@@ -1,0 +1,36 @@
+#include "render/camera.h"
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <cmath>
+
+#include <GL/glu.h>
+
+namespace {
+constexpr double EyeFollow = 0.25;    // the eye moves a quarter of the focus offset
+constexpr double CentreLead = 5.0;    // the look-at point moves the other way, five times
+constexpr double ViewDepth = 9600.0;  // the look-at point's depth
+constexpr double DegreesPerRadian = 57.29577951471995;
+}  // namespace
+
+void clearScreen() {
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glLoadIdentity();
+}
+
+void placeCamera(double focusY) {
+  double offset = focusY - 240.0;
+  gluLookAt(0.0, 240.0 + offset * EyeFollow, 0.0, 0.0, 240.0 - offset * CentreLead, ViewDepth,
+            0.0, -8.0, 0.0);
+}
+
+void applyOverlayTransform(double focusY) {
+  double offset = focusY - 240.0;
+  glTranslated(0.0, 240.0 + offset * EyeFollow, 0.0);
+  double a = std::atan(offset * (EyeFollow + CentreLead) / ViewDepth) * DegreesPerRadian;
+  glRotated(a, 1.0, 0.0, 0.0);
+  glTranslated(0.0, -240.0, 0.0);
+}
+
+void presentFrame() { SDL_GL_SwapBuffers(); }

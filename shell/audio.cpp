@@ -1,0 +1,161 @@
+#include "shell/audio.h"
+
+#include <SDL.h>
+#include <SDL_mixer.h>
+
+#include <cstdio>
+
+int32_t MusicSwitch = 1;
+
+const char* const MusicTrackFiles[MusicTrackCount] = {
+    "",                    // 0: none
+    "BreakingNow.ogg",     // 1
+    "SurfAvenue.ogg",      // 2
+    "TradingPlaces.ogg",   // 3
+    "TVStarTonight.ogg",   // 4
+    "PopNews60.ogg",       // 5
+    "NowWeDance.ogg",      // 6
+    "EndlessRoad20.ogg",   // 7
+    "bgm00.mp3",           // 8
+    "bgm01.mp3",           // 9
+    "bgm02.mp3",           // 10
+    "bgm03.mp3",           // 11
+    "bgm04.mid",           // 12
+    "bgm05.mid",           // 13
+    "bgm06.mid",           // 14
+    "bgm07.mid",           // 15
+};
+
+AudioLog TheAudioLog;
+
+namespace {
+constexpr int FirstEffectFile = 1000;
+constexpr int AudioBufferBytes = 512;
+
+Mix_Chunk* Effects[EffectCount];
+int32_t EffectsTried = 0;  // numbers the entries as they load
+Mix_Music* CurrentTrack = nullptr;
+
+void logAudio(AudioEvent event, int32_t value, int32_t channel) {
+  AudioLog& log = TheAudioLog;
+  int32_t slot = log.total % AudioLogSize;
+  log.entries[slot] = {event, value, channel};
+  ++log.total;
+  if (log.count < AudioLogSize) ++log.count;
+}
+
+void loadEffect(int fileNumber) {
+  char path[64];
+  std::snprintf(path, sizeof path, "resources/s%d.aif", fileNumber);
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
+  int32_t index = EffectsTried++;
+  if (index < EffectCount) Effects[index] = chunk;
+  if (!chunk) std::printf("Mix_LoadWAVError:%d %s\n", index, SDL_GetError());
+}
+
+// The first channel 0..7 with nothing playing, or -1.
+int idleChannel() {
+  for (int c = 0; c < MixChannels; ++c) {
+    if (Mix_Playing(c) == 0) return c;
+  }
+  return -1;
+}
+
+bool validEffect(int32_t effect) { return effect >= 0 && effect < EffectCount; }
+}  // namespace
+
+void openAudioAndLoadEffects() {
+  if (SDL_Init(SDL_INIT_AUDIO) != 0) std::printf("SDL_AudioInitError");
+  if (Mix_OpenAudio(44100, AUDIO_S16LSB, 2, AudioBufferBytes) != 0) {
+    std::printf("Mix_OpenAudioError");
+  }
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  // Only a device that really opened is reported as opened.
+  if (Mix_QuerySpec(&frequency, &format, &channels)) {
+    std::printf("Opened audio at %d Hz %d bit %s, %d bytes audio buffer\n", frequency,
+                format & 0xFF, channels > 1 ? "stereo" : "mono", AudioBufferBytes);
+  }
+  Mix_AllocateChannels(MixChannels);
+  for (Mix_Chunk*& chunk : Effects) {
+    if (chunk) Mix_FreeChunk(chunk);
+    chunk = nullptr;
+  }
+  EffectsTried = 0;
+  for (int n = FirstEffectFile; n <= FirstEffectFile + EffectCount - 1; ++n) loadEffect(n);
+}
+
+int32_t playEffect(int32_t effect) {
+  if (!validEffect(effect) || !Effects[effect]) return 0;
+  int channel = idleChannel();
+  if (channel < 0) {
+    logAudio(AudioEvent::EffectDropped, effect, -1);
+    return 0;
+  }
+  Mix_PlayChannelTimed(channel, Effects[effect], 0, -1);
+  logAudio(AudioEvent::EffectStarted, effect, channel);
+  return 1;
+}
+
+int32_t playEffectElseCutChannel(int32_t effect, int32_t channel) {
+  if (playEffect(effect)) return 1;
+  if (!validEffect(effect) || !Effects[effect] || channel < 0 || channel >= MixChannels) {
+    return 0;
+  }
+  Mix_HaltChannel(channel);
+  logAudio(AudioEvent::ChannelCut, effect, channel);
+  Mix_PlayChannelTimed(channel, Effects[effect], 0, -1);
+  logAudio(AudioEvent::EffectStarted, effect, channel);
+  return 1;
+}
+
+void loadMusicTrack(const char* path) {
+  if (CurrentTrack) {
+    Mix_FreeMusic(CurrentTrack);
+    CurrentTrack = nullptr;
+  }
+  if (!MusicSwitch) return;
+  CurrentTrack = Mix_LoadMUS(path);
+  if (!CurrentTrack) std::printf("Mix_LoadMUSError (\"%s\")", path);
+  logAudio(AudioEvent::TrackLoaded, CurrentTrack ? 1 : 0, -1);
+}
+
+bool musicTrackPath(int32_t track, char* path, int32_t size) {
+  if (track < 1 || track >= MusicTrackCount || size < 1) return false;
+  std::snprintf(path, static_cast<size_t>(size), "resources/%s", MusicTrackFiles[track]);
+  return true;
+}
+
+void musicCommand(int32_t code) {
+  if (!MusicSwitch) return;
+  logAudio(AudioEvent::Command, code, -1);
+  switch (code) {
+    case MusicCommand::Pause: Mix_PauseMusic(); break;
+    case MusicCommand::Play:
+      if (Mix_PlayingMusic() == 0 && Mix_PlayMusic(CurrentTrack, 1) == -1) {
+        std::printf("Mix_PlayMusicError(0x%p,1)", static_cast<void*>(CurrentTrack));
+      }
+      break;
+    case MusicCommand::Resume: Mix_ResumeMusic(); break;
+    case MusicCommand::Rewind: Mix_RewindMusic(); break;
+    case MusicCommand::Stop:
+      if (CurrentTrack) {
+        Mix_PauseMusic();
+        Mix_FreeMusic(CurrentTrack);
+        CurrentTrack = nullptr;
+      }
+      break;
+    default: break;
+  }
+}
+
+bool effectLoaded(int32_t effect) { return validEffect(effect) && Effects[effect]; }
+bool musicLoaded() { return CurrentTrack != nullptr; }
+
+void clearAudioLog() { TheAudioLog = AudioLog{}; }
+
+const AudioLogEntry& audioLogEntry(int32_t i) {
+  const AudioLog& log = TheAudioLog;
+  int32_t first = log.total - log.count;
+  return log.entries[(first + i) % AudioLogSize];
+}

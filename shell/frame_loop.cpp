@@ -1,0 +1,43 @@
+#include "shell/frame_loop.h"
+
+#include <SDL.h>
+
+#include <cstdlib>
+
+#include "shell/clock.h"
+#include "shell/frame_step.h"
+#include "shell/preferences.h"
+#include "shell/startup.h"
+
+uint32_t frameWait(uint32_t t0, uint32_t t1, GameMode r) {
+  uint32_t wait = FramePeriodMs - (t1 - t0);
+  if (wait > FramePeriodMs || (r & SkippedFrameBit)) wait = 0;
+  return wait;
+}
+
+GameMode loopPass(bool& quit) {
+  SDL_Event event;
+  while (SDL_PollEvent(&event)) {
+    if (event.type == SDL_QUIT) quit = true;
+  }
+  uint32_t t0 = getTicks();
+  GameMode r = frameStep(0);
+  uint32_t t1 = getTicks();
+  delayMs(frameWait(t0, t1, r));
+  return r;
+}
+
+int runFrameLoop() {
+  int32_t status = openDisplay();
+  if (status != 0) std::exit(status);
+  startUp();
+  frameStep(Mode::EnterTitle);
+  bool quit = false;
+  GameMode r;
+  do {
+    r = loopPass(quit);
+  } while ((r & ModeNumberMask) != Mode::Quit && !quit);
+  savePreferences();
+  SDL_Quit();
+  return 0;
+}

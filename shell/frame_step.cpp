@@ -1,0 +1,121 @@
+#include "shell/frame_step.h"
+
+#include "game/game_state.h"
+#include "render/camera.h"
+#include "render/draw_queue.h"
+#include "render/text.h"
+#include "screens/hud.h"
+#include "screens/ranking.h"
+#include "screens/title.h"
+#include "shell/audio.h"
+#include "shell/clock.h"
+#include "shell/input.h"
+
+FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0, -1};
+int32_t FrameSkipSetting = 2;
+
+namespace {
+constexpr int32_t NewGameEffect = 22;
+constexpr int32_t LateFrameDrawEvery = 60;  // setting 1 still draws one late frame in 60
+constexpr int32_t ReturnToTitleEntry = -20;
+
+GameMode pauseStep() {
+  GameMode r = Mode::Pause;
+  if (startHeld()) {
+    waitStartReleased();
+    musicCommand(MusicCommand::Resume);
+    r = Mode::Play;
+  }
+  if (escapePressed()) r = Mode::EnterTitle;
+  return r;
+}
+
+// The mode's own work in the scene step; answers the next mode.
+GameMode modeWork(GameMode m) {
+  switch (m) {
+    case Mode::NewGame:
+      playEffect(NewGameEffect);
+      LoopState.modeFrameCounter = 0;
+      startNewGame(keyHeld(Key::Four) ? 3 : 0);
+      return Mode::Play;
+    case Mode::Play: ++LoopState.modeFrameCounter; return playStep();
+    case Mode::RecordScore:
+      musicCommand(MusicCommand::Pause);
+      LoopState.highlightedRank = insertScore(Game.score);
+      return Mode::ReturnToTitle;
+    case Mode::ReturnToTitle: return titleStep(ReturnToTitleEntry);
+    case Mode::EnterTitle: LoopState.modeFrameCounter = 1; return titleStep(0);
+    case Mode::Title: return titleStep(LoopState.modeFrameCounter++);
+    default: return m;
+  }
+}
+
+void drawFrame(GameMode m, GameMode r) {
+  drawQueuedScene(0);
+  applyOverlayTransform(CameraFocus.y);
+  if (m == Mode::Play) {
+    drawFadeOverlay();
+    drawStageCaptions();
+  }
+  drawFrameRate(112, 352, 120);
+  drawHud(r & ModeNumberMask);
+  presentFrame();
+}
+}  // namespace
+
+bool frameSkipped(int32_t now, int32_t lastTick, int32_t setting, int32_t frameCounter) {
+  // 64-bit so that no setting from the file can overflow the arithmetic.
+  int64_t d;
+  if (int64_t(now) < int64_t(lastTick) + 2) {
+    if (setting == 1) return false;
+    d = int64_t(setting) - 1;
+  } else {
+    d = setting == 1 ? LateFrameDrawEvery : int64_t(setting) - 1;
+  }
+  if (d == 0) return false;  // setting 1 is the only way to 0, handled above
+  return int64_t(frameCounter) % d != 0;
+}
+
+GameMode sceneStep(GameMode m) {
+  clearScreen();
+  placeCamera(CameraFocus.y);
+  GameMode r = modeWork(m);
+  int32_t now = tick();
+  bool skip = frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting, LoopState.frameCounter);
+  LoopState.lastFrameTick = now;
+  if (skip) {
+    drawQueuedScene(-1);
+    r |= SkippedFrameBit;
+  } else {
+    drawFrame(m, r);
+  }
+  ++LoopState.frameCounter;
+  return r;
+}
+
+GameMode frameStep(GameMode m) {
+  if (m == 0) m = LoopState.currentMode;
+  m &= ModeNumberMask;
+  LoopState.currentMode = m;
+  GameMode r = m;
+  switch (m) {
+    case Mode::NewGame: r = sceneStep(m); break;
+    case Mode::Pause: r = pauseStep(); break;
+    case Mode::EnterTitle:
+    case Mode::Title:
+      r = sceneStep(m);
+      if (escapePressed()) r = Mode::Quit;
+      break;
+    case Mode::Play:
+    case Mode::RecordScore:
+    case Mode::ReturnToTitle:
+      r = sceneStep(m);
+      if (escapePressed()) r = Mode::EnterTitle;
+      break;
+    default: break;
+  }
+  LoopState.currentMode = r;
+  return r;
+}
+
+void resetFrameLoopState() { LoopState = {Mode::EnterTitle, 0, 0, 0, -1}; }

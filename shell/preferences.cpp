@@ -1,0 +1,117 @@
+#include "shell/preferences.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "render/meshes.h"
+#include "shell/audio.h"
+#include "shell/frame_step.h"
+#include "shell/input.h"
+
+LoadedFile Preferences;
+int32_t CoinCount = 0;
+
+namespace {
+// Settings written into a new file: music on, detail level 3, draw every frame, nearest.
+constexpr int32_t DefaultSettings[4] = {1, 3, 2, 0};
+constexpr int32_t MeshDetailFactors[4] = {1, 2, 4, 8};
+constexpr int32_t DefaultMeshDetailLevel = 3;
+
+int32_t readWord(const uint8_t* p) {
+  return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
+                              uint32_t(p[3]) << 24);
+}
+
+void writeWord(uint8_t* p, int32_t value) {
+  uint32_t v = static_cast<uint32_t>(value);
+  for (int i = 0; i < 4; ++i) p[i] = static_cast<uint8_t>(v >> (8 * i));
+}
+
+void writeDefaultKeys() {
+  int32_t codes[KeyMapSize];
+  defaultKeyMap(codes);
+  for (int i = 0; i < KeyMapSize; ++i) setPrefWord(PrefOffset::KeyCodes + 4 * i, codes[i]);
+}
+
+void writeDefaultSettings() {
+  for (int i = 0; i < 4; ++i) setPrefWord(PrefOffset::Settings + 4 * i, DefaultSettings[i]);
+}
+
+void loadKeyMapFromImage() {
+  int32_t codes[KeyMapSize];
+  for (int i = 0; i < KeyMapSize; ++i) codes[i] = prefWord(PrefOffset::KeyCodes + 4 * i);
+  loadKeyMap(codes);
+}
+
+// A file that is short, or could not be read at all, still gives a whole record: the
+// words it holds in full are kept and the rest take the values of a new file, so the
+// keys and settings stay usable. Nothing of it is read past what the file held.
+void adoptReadFile(LoadedFile& file) {
+  size_t held = file.data.size() & ~size_t(3);
+  std::vector<uint8_t> image(std::max<size_t>(file.data.size(), PreferencesSize), 0);
+  Preferences.data.swap(image);
+  writeDefaultKeys();
+  writeDefaultSettings();
+  std::memcpy(Preferences.data.data(), file.data.data(), std::min<size_t>(held, PreferencesSize));
+  if (file.data.size() > PreferencesSize) {
+    std::memcpy(Preferences.data.data() + PreferencesSize, file.data.data() + PreferencesSize,
+                file.data.size() - PreferencesSize);
+  }
+  std::memcpy(Preferences.path, file.path, sizeof Preferences.path);
+  // A short file is written back whole; an unreadable one (empty path) is never written.
+  Preferences.length = file.path[0] ? static_cast<int32_t>(Preferences.data.size()) : 0;
+}
+
+void createPreferences() {
+  std::unique_ptr<LoadedFile> file = createFile(PreferencesSize, PreferencesPath);
+  Preferences = file ? std::move(*file) : LoadedFile{};
+  Preferences.data.resize(PreferencesSize, 0);
+  writeDefaultKeys();
+  loadKeyMapFromImage();
+  writeDefaultSettings();
+  CoinCount = 1;
+  writeBack(Preferences);
+}
+}  // namespace
+
+int32_t prefWord(int32_t offset) { return readWord(&Preferences.data.at(offset + 3) - 3); }
+void setPrefWord(int32_t offset, int32_t value) {
+  writeWord(&Preferences.data.at(offset + 3) - 3, value);
+}
+int32_t settingsWord(SettingsWord word) { return prefWord(PrefOffset::Settings + 4 * word); }
+int32_t rankScore(int32_t entry) { return prefWord(PrefOffset::RankScores + 4 * entry); }
+char* rankText(int32_t entry) {
+  return reinterpret_cast<char*>(&Preferences.data.at(PrefOffset::RankTexts + RankTextSize * entry));
+}
+
+int32_t integrityOf() {
+  return prefWord(PrefOffset::Coins) ^ rankScore(0) ^ rankScore(RankEntries - 1);
+}
+
+int32_t meshDetailFactorFor(int32_t level) {
+  if (level < 1 || level > 4) level = DefaultMeshDetailLevel;
+  return MeshDetailFactors[level - 1];
+}
+
+void loadOrCreatePreferences() {
+  std::unique_ptr<LoadedFile> file = readFile(PreferencesPath);
+  if (!file) {
+    createPreferences();
+    return;
+  }
+  adoptReadFile(*file);
+  loadKeyMapFromImage();
+  CoinCount = integrityOf() == prefWord(PrefOffset::Integrity) ? prefWord(PrefOffset::Coins) : 0;
+}
+
+void applySettings() {
+  MusicSwitch = settingsWord(SettingMusic);
+  setMeshDetail(meshDetailFactorFor(settingsWord(SettingMeshDetail)));
+  FrameSkipSetting = settingsWord(SettingFrameSkip);
+}
+
+void savePreferences() {
+  setPrefWord(PrefOffset::Coins, CoinCount);
+  setPrefWord(PrefOffset::Integrity, integrityOf());
+  writeBack(Preferences);
+}

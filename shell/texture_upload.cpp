@@ -1,0 +1,98 @@
+#include "shell/texture_upload.h"
+
+#include <SDL.h>
+#include <SDL_image.h>
+#include <SDL_opengl.h>
+
+#include <cstring>
+#include <vector>
+
+uint32_t TextureSlots[TextureSlotCount];
+
+// clang-format off
+const TextureSheet TextureSheets[TextureSheetCount] = {
+  // file                    tile w  tile h tiles slot  alpha  nearest grey after
+  {"chr64x64texs.PNG",        64,  64,   32,    0, true,  false, -1.0},
+  {"chr64x128texs.PNG",       64, 128,   16,   32, true,  false,  0.9},
+  {"chr128x128texs1.PNG",    128, 128,   32,   48, true,  false,  0.8},
+  {"chr128x128texs2.PNG",    128, 128,   32,   80, true,  false,  0.7},
+  {"ground.PNG",              64,  64,    1,  128, false, false,  0.6},
+  {"sky.PNG",                 32, 256,    8,  144, false, false,  0.5},
+  {"bkBacks.PNG",            128, 128,   16,  160, true,  false,  0.4},
+  {"frBacks.PNG",            128,  64,   16,  192, true,  false,  0.3},
+  {"mavutitle02.JPG",        512, 512,    1,  224, false, true,   0.2},
+  {"ranktitle.JPG",          512, 512,    1,  225, false, true,   0.1},
+  {"uratite2.JPG",           256, 256,    1,  226, false, true,   0.0},
+  {"titletexs.PNG",          256, 128,    4,  227, true,  true,  -1.0},
+};
+// clang-format on
+
+TileOrigin tileOrigin(int32_t i, int32_t cols, int32_t w, int32_t h) {
+  int32_t row = i / cols;
+  int32_t column = i & (cols - 1);
+  return {column * w, row * h};
+}
+
+bool cutTile(const uint8_t* pixels, int32_t width, int32_t height, int32_t pitch, int32_t i,
+             int32_t w, int32_t h, bool alpha, uint8_t* dest) {
+  if (w < 1 || h < 1 || i < 0) return false;
+  int32_t cols = width / w;
+  if (cols < 1) return false;
+  TileOrigin o = tileOrigin(i, cols, w, h);
+  if (o.x + w > width || int64_t(o.y) + h > height) return false;
+  int32_t bytes = alpha ? 4 : 3;
+  for (int32_t y = 0; y < h; ++y) {
+    const uint8_t* src = pixels + int64_t(o.y + y) * pitch + int64_t(o.x) * 4;
+    for (int32_t x = 0; x < w; ++x, src += 4, dest += bytes) std::memcpy(dest, src, bytes);
+  }
+  return true;
+}
+
+namespace {
+// The picture as 32-bit R, G, B, A bytes in memory order.
+SDL_Surface* loadAsRgba(const char* path) {
+  SDL_Surface* picture = IMG_Load(path);
+  if (!picture) return nullptr;
+  SDL_Surface* scratch = SDL_CreateRGBSurface(0, 0, 0, 32, 0x000000FF, 0x0000FF00, 0x00FF0000,
+                                              0xFF000000);
+  SDL_Surface* converted = scratch ? SDL_ConvertSurface(picture, scratch->format, 0) : nullptr;
+  if (scratch) SDL_FreeSurface(scratch);
+  SDL_FreeSurface(picture);
+  return converted;
+}
+
+uint32_t makeTexture(const uint8_t* staging, int32_t w, int32_t h, bool alpha, int32_t filter) {
+  GLuint name = 0;
+  glGenTextures(1, &name);
+  glBindTexture(GL_TEXTURE_2D, name);
+  GLint f = filter ? GL_LINEAR : GL_NEAREST;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
+  GLenum format = alpha ? GL_RGBA : GL_RGB;
+  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
+  glTexImage2D(GL_TEXTURE_2D, 0, format, w, h, 0, format, GL_UNSIGNED_BYTE, staging);
+  return name;
+}
+}  // namespace
+
+int32_t uploadTextureTiles(const char* path, int32_t w, int32_t h, int32_t n, uint32_t* dest,
+                           bool alpha, int32_t filter) {
+  if (w < 1 || h < 1) return -1;
+  std::vector<uint8_t> staging(size_t(w) * size_t(h) * (alpha ? 4 : 3));
+  SDL_Surface* picture = loadAsRgba(path);
+  if (!picture) return -1;
+  int32_t made = 0;
+  SDL_LockSurface(picture);
+  const auto* pixels = static_cast<const uint8_t*>(picture->pixels);
+  for (int32_t i = 0; i < n; ++i) {
+    if (!cutTile(pixels, picture->w, picture->h, picture->pitch, i, w, h, alpha,
+                 staging.data())) {
+      continue;
+    }
+    dest[i] = makeTexture(staging.data(), w, h, alpha, filter);
+    ++made;
+  }
+  SDL_UnlockSurface(picture);
+  SDL_FreeSurface(picture);
+  return made;
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+
+// Texture names by slot; 0 where nothing was loaded (a quad with name 0 is not drawn).
+constexpr int32_t TextureSlotCount = 256;
+extern uint32_t TextureSlots[TextureSlotCount];
+
+// One row of the load table: a picture file cut into tiles for consecutive slots.
+struct TextureSheet {
+  const char* file;  // under "resources/"
+  int32_t tileWidth, tileHeight, tiles, firstSlot;
+  bool alpha;         // RGBA, else RGB
+  bool alwaysNearest; // the title pictures ignore the filter setting
+  double greyAfter;   // loading grey shown after it; negative: none
+};
+constexpr int32_t TextureSheetCount = 12;
+extern const TextureSheet TextureSheets[TextureSheetCount];
+
+// Where tile i of a picture cols tiles wide sits: tiles run row by row, and the column
+// is i AND (cols - 1), so a row holds a power of two tiles.
+struct TileOrigin {
+  int32_t x, y;  // top-left pixel
+};
+TileOrigin tileOrigin(int32_t i, int32_t cols, int32_t w, int32_t h);
+
+// Copies tile i out of an RGBA picture (R, G, B, A bytes in memory order, rows pitch bytes
+// apart) into dest as w x h pixels of 4 (alpha) or 3 bytes. False, with nothing copied,
+// when the tile does not lie wholly inside the picture.
+bool cutTile(const uint8_t* pixels, int32_t width, int32_t height, int32_t pitch, int32_t i,
+             int32_t w, int32_t h, bool alpha, uint8_t* dest);
+
+// Loads a picture and makes one texture per tile, names stored at dest[0..n-1].
+// Returns the number of textures made (tiles the picture does not hold are left
+// unchanged), 0 when n < 1, or -1 when the picture cannot be loaded.
+int32_t uploadTextureTiles(const char* path, int32_t w, int32_t h, int32_t n, uint32_t* dest,
+                           bool alpha, int32_t filter);
