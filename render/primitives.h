@@ -8,7 +8,7 @@
 int32_t drawShadow(double x, double y, double z, double sx, double sy);
 // A unit disc in the local xy plane with n sides (n held to 1..32).
 void drawCircleFan(int32_t n);
-// A filled regular n-gon facing the camera, turned first and then scaled.
+// A filled regular n-gon facing the camera, stretched by sx, sy and then turned.
 int32_t drawPolygon(double x, double y, double z, double sx, double sy, double angle,
                     const double* colour, int32_t n);
 // A one-pixel line from p0 to p1 (x, y, z each).
