@@ -19,8 +19,7 @@ constexpr int32_t MaxDetail = 8;  // 32 segments: every point of the tables
 MeshPoint faceNormal(const MeshPoint& a, const MeshPoint& b, const MeshPoint& c) {
   double d1x = double(b.x) - a.x, d1y = double(b.y) - a.y, d1z = double(b.z) - a.z;
   double d2x = double(c.x) - a.x, d2y = double(c.y) - a.y, d2z = double(c.z) - a.z;
-  return {float(d1y * d2z - d1z * d2y), float(d1z * d2x - d1x * d2z),
-          float(d1x * d2y - d1y * d2x)};
+  return {float(d1y * d2z - d1z * d2y), float(d1z * d2x - d1x * d2z), float(d1x * d2y - d1y * d2x)};
 }
 }  // namespace
 

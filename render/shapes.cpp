@@ -107,18 +107,26 @@ void drawCone(int32_t n) {
   endShape();
 }
 
-int32_t drawModelPart(int32_t shape, double ox, double oy, double oz, double s, double t,
-                      double r, double g, double b, int32_t n) {
+int32_t drawModelPart(int32_t shape, double ox, double oy, double oz, double s, double t, double r,
+                      double g, double b, int32_t n) {
   glPushMatrix();
   glTranslated(ox, oy, oz);
   glScaled(s, t, s);
   const GLfloat diffuse[4] = {float(r), float(g), float(b), 1.0f};
   glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
   switch (Shape(shape)) {
-    case Shape::Sphere: drawSphere(n); break;
-    case Shape::Dome: drawDome(n); break;
-    case Shape::Cylinder: drawCylinder(n); break;
-    case Shape::Cone: drawCone(n); break;
+    case Shape::Sphere:
+      drawSphere(n);
+      break;
+    case Shape::Dome:
+      drawDome(n);
+      break;
+    case Shape::Cylinder:
+      drawCylinder(n);
+      break;
+    case Shape::Cone:
+      drawCone(n);
+      break;
   }
   glPopMatrix();
   return 0;

@@ -16,5 +16,5 @@ void drawCone(int32_t n);
 
 // One shape of a model: placed at (ox, oy, oz), s wide and deep, t high, in the diffuse
 // colour (r, g, b).
-int32_t drawModelPart(int32_t shape, double ox, double oy, double oz, double s, double t,
-                      double r, double g, double b, int32_t n);
+int32_t drawModelPart(int32_t shape, double ox, double oy, double oz, double s, double t, double r,
+                      double g, double b, int32_t n);

@@ -11,8 +11,8 @@ constexpr int32_t MaxLineLength = 64;
 constexpr int32_t FirstGlyphCode = 32;
 constexpr int32_t NearestFilter = 0;  // glyphs stay sharp whatever the texture setting
 
-int32_t drawText(const uint32_t* tiles, int32_t glyphs, double x, double y, double z,
-                 double size, const double* colour, const char* text) {
+int32_t drawText(const uint32_t* tiles, int32_t glyphs, double x, double y, double z, double size,
+                 const double* colour, const char* text) {
   if (!text) return 0;
   int32_t i = 0;
   for (; i < MaxLineLength && text[i] != 0; ++i) {

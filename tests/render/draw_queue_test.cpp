@@ -1,9 +1,10 @@
+#include "render/draw_queue.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <vector>
 
-#include "render/draw_queue.h"
 #include "render/model_table.h"
 #include "render/models.h"
 #include "tests/render/render_fixture.h"
@@ -20,8 +21,8 @@ uint32_t whiteTexture() {
 }
 
 void queueQuad(double z, const double* colour, double half = 40.0) {
-  queueDraw(0.0, 240.0, z, half * z / 120.0, half * z / 120.0, 0.0, colour,
-            int32_t(whiteTexture()), 0);
+  queueDraw(0.0, 240.0, z, half * z / 120.0, half * z / 120.0, 0.0, colour, int32_t(whiteTexture()),
+            0);
 }
 
 Pixel centre() { return readPixel(320, 240); }
@@ -61,8 +62,7 @@ TEST(SortByDepth, EqualDepthsComeOutInTheOrderOfThePartitionSteps) {
   double mixed[] = {2.0, 1.0, 2.0, 1.0};
   int32_t mixedOrder[] = {0, 1, 2, 3};
   sortByDepth(mixed, mixedOrder, 0, 3);
-  EXPECT_EQ(std::vector<int32_t>(mixedOrder, mixedOrder + 4),
-            (std::vector<int32_t>{1, 3, 2, 0}));
+  EXPECT_EQ(std::vector<int32_t>(mixedOrder, mixedOrder + 4), (std::vector<int32_t>{1, 3, 2, 0}));
 }
 
 using DrawQueueFlush = RenderTest;

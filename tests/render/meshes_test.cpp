@@ -1,6 +1,7 @@
+#include "render/meshes.h"
+
 #include <cmath>
 
-#include "render/meshes.h"
 #include "render/shapes.h"
 #include "render/sine_table.h"
 #include "render/text.h"
@@ -49,8 +50,7 @@ TEST(Meshes, SphereGridRunsFromThePoleToJustShortOfTheOther) {
     EXPECT_NEAR(SphereGrid[16][j].z, std::cos(3.14), 1e-6);
   }
   // The last column stops a little short of a full turn.
-  EXPECT_NEAR(std::atan2(SphereGrid[8][31].y, SphereGrid[8][31].x), 31 * 0.19625 - 2 * M_PI,
-              1e-6);
+  EXPECT_NEAR(std::atan2(SphereGrid[8][31].y, SphereGrid[8][31].x), 31 * 0.19625 - 2 * M_PI, 1e-6);
 }
 
 TEST(Meshes, SphereNormalsPointOutwardAndThePoleBorrowsTheNextRow) {

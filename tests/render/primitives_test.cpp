@@ -1,9 +1,10 @@
+#include "render/primitives.h"
+
 #include <array>
 
 #include "render/ground_plane.h"
 #include "render/meshes.h"
 #include "render/models.h"
-#include "render/primitives.h"
 #include "tests/render/render_fixture.h"
 
 namespace {
@@ -104,6 +105,7 @@ TEST_F(GroundPlane, SecondPlaneWithTheSameColourIsDrawnDarkerAndWedgesDarkerStil
   EXPECT_NEAR(first.r, 204, 1);
   EXPECT_NEAR(first.b, 255, 1);
   EXPECT_NEAR(wedge.r, 204 * 0.7501875468867217, 1);
+  EXPECT_NEAR(readPixel(640 - wedgeX, wedgeY).r, 204 * 0.7501875468867217, 1);  // left wedge
   EXPECT_NEAR(colour[0], 0.8 * 0.7501875468867217, 1e-15);
   EXPECT_NEAR(colour[2], 0.7501875468867217, 1e-15);
 

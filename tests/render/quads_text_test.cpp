@@ -1,10 +1,10 @@
 #include <SDL.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <string>
-#include <sys/stat.h>
 
 #include "game/game_state.h"
 #include "render/camera.h"
@@ -61,8 +61,8 @@ int whiteRunsOnRow(int y) {
 // An RGBA picture of tiles x rows glyph cells, each cell filled with (code index, 255 -
 // index, 7); saved as BMP under the font's name, which the picture loader reads by content.
 void writeFontPicture(const char* path, int cell, int columns, int rows) {
-  SDL_Surface* s = SDL_CreateRGBSurface(0, cell * columns, cell * rows, 32, 0x000000FF,
-                                        0x0000FF00, 0x00FF0000, 0xFF000000);
+  SDL_Surface* s = SDL_CreateRGBSurface(0, cell * columns, cell * rows, 32, 0x000000FF, 0x0000FF00,
+                                        0x00FF0000, 0xFF000000);
   ASSERT_NE(s, nullptr);
   SDL_LockSurface(s);
   for (int y = 0; y < s->h; ++y) {

@@ -66,8 +66,8 @@ void heading(const char* text) {
   drawLargeText(worldX(16, 120.0), worldY(20, 120.0), 120.0, 4.0, Yellow, text);
 }
 
-constexpr int32_t ModelNumbers[] = {0x10001, 0x10002, 0x10003, 0x10004, 0x10005,
-                                    0x10006, 0x10007, 0x10008, 0x10009, 0x1000A,
+constexpr int32_t ModelNumbers[] = {0x10001, 0x10002, 0x10003, 0x10004,  0x10005,
+                                    0x10006, 0x10007, 0x10008, 0x10009,  0x1000A,
                                     0x1000B, 0x1000C, 0x1000D, DiscModel};
 
 void drawModelSheet(int32_t factor) {
@@ -125,8 +125,8 @@ void drawPrimitiveSheet() {
   beginPicture();
   heading("POLYGONS, RECTANGLES, LINES, SHADOWS");
   const int32_t corners[] = {3, 4, 5, 8, 32};
-  const double colours[5][4] = {{1, 0.3, 0.3, 1}, {0.3, 1, 0.3, 1}, {0.3, 0.5, 1, 1},
-                                {1, 0.8, 0.2, 1}, {0.9, 0.9, 0.9, 0.7}};
+  const double colours[5][4] = {
+      {1, 0.3, 0.3, 1}, {0.3, 1, 0.3, 1}, {0.3, 0.5, 1, 1}, {1, 0.8, 0.2, 1}, {0.9, 0.9, 0.9, 0.7}};
   for (int i = 0; i < 5; ++i) {
     double px = 64 + 128 * i;
     drawPolygon(worldX(px, 120.0), worldY(110, 120.0), 120.0, 16.0, 16.0, 0.0, colours[i],
@@ -175,10 +175,10 @@ void drawQuadSheet() {
   };
   const double tinted[4] = {1.0, 0.4, 0.4, 0.6};
   const Sample samples[] = {
-      {16, 16, 0, White, arrow, "PLAIN"},       {-16, 16, 0, White, arrow, "SX<0"},
-      {16, -16, 0, White, arrow, "SY<0"},       {-16, -16, 0, White, arrow, "BOTH<0"},
-      {16, 16, 45, White, arrow, "ANGLE 45"},   {16, 16, 90, White, arrow, "ANGLE 90"},
-      {24, 12, 30, White, arrow, "24X12 A30"},  {16, 16, 0, tinted, arrow, "TINT A.6"},
+      {16, 16, 0, White, arrow, "PLAIN"},      {-16, 16, 0, White, arrow, "SX<0"},
+      {16, -16, 0, White, arrow, "SY<0"},      {-16, -16, 0, White, arrow, "BOTH<0"},
+      {16, 16, 45, White, arrow, "ANGLE 45"},  {16, 16, 90, White, arrow, "ANGLE 90"},
+      {24, 12, 30, White, arrow, "24X12 A30"}, {16, 16, 0, tinted, arrow, "TINT A.6"},
       {16, 16, 0, White, 0, "TEXTURE 0"},
   };
   int i = 0;
@@ -201,8 +201,8 @@ void drawScene(bool tunnel) {
   if (tunnel) drawGroundPlane(-2048.0, 0.5, 0.0, colour, ground);
   drawGroundPlane(-2048.0, 480.0, 0.0, colour, ground);
 
-  const int32_t models[] = {0x10001, 0x10004, 0x10006, 0x10008, 0x1000C, 0x10007, 0x10003,
-                            0x1000D, 0x10002, 0x10005};
+  const int32_t models[] = {0x10001, 0x10004, 0x10006, 0x10008, 0x1000C,
+                            0x10007, 0x10003, 0x1000D, 0x10002, 0x10005};
   for (int i = 0; i < 10; ++i) {
     double z = 420.0 + 170.0 * i;
     double x = (i % 2 ? 1 : -1) * (120.0 + 50.0 * (i % 3)) + 20.0 * i;
@@ -217,8 +217,8 @@ void drawScene(bool tunnel) {
   }
   const double shot[4] = {1.0, 0.9, 0.5, 0.9};
   for (int i = 0; i < 4; ++i) {
-    queueDraw(-20.0 + 14.0 * i, 300.0 - 6.0 * i, 320.0 + 120.0 * i, 6.0, 6.0, 0.0, shot,
-              DiscModel, ModelDrawKind);
+    queueDraw(-20.0 + 14.0 * i, 300.0 - 6.0 * i, 320.0 + 120.0 * i, 6.0, 6.0, 0.0, shot, DiscModel,
+              ModelDrawKind);
   }
   uint32_t arrow = makeArrowSprite();
   queueDraw(-40.0, 330.0, 240.0, 20.0, 20.0, 0.0, White, int32_t(arrow), 0);

@@ -59,8 +59,8 @@ void drawFrame(const std::vector<uint32_t>& sprites, int frame) {
   for (int i = 0; i < ModelItems; ++i) {
     double z = 400.0 + 100.0 * i;
     double x = (i % 2 ? 1.0 : -1.0) * (100.0 + 40.0 * (i % 4));
-    queueDraw(x, 420.0, z, 48.0, 48.0, double((frame * 3 + i * 20) % 360), white,
-              0x10001 + i % 13, ModelDrawKind);
+    queueDraw(x, 420.0, z, 48.0, 48.0, double((frame * 3 + i * 20) % 360), white, 0x10001 + i % 13,
+              ModelDrawKind);
   }
   for (int i = 0; i < QuadItems; ++i) {
     double z = 240.0 + 12.0 * ((i * 37 + frame) % 112);
