@@ -3,7 +3,7 @@
 // a PNG file for review. Run from the top of the source tree so that resources/ is found;
 // without fonts there it draws stand-in glyphs of its own.
 //
-//   bravin-gallery [output folder, default "gallery"]
+//   bravin-gallery [output folder, default "out/gallery"]
 
 #include <SDL.h>
 #include <SDL_opengl.h>
@@ -29,7 +29,7 @@
 #include "tools/gallery/gallery_art.h"
 
 namespace {
-std::string OutputFolder = "gallery";
+std::string OutputFolder = "out/gallery";
 int Failures = 0;
 
 const double White[4] = {1.0, 1.0, 1.0, 1.0};
@@ -251,6 +251,10 @@ int main(int argc, char** argv) {
   if (SmallFontTiles[33] == 0 || LargeFontTiles[33] == 0) {
     std::printf("no fonts in resources/: drawing stand-in glyphs\n");
     makeStandInFonts();
+  }
+  for (size_t slash = OutputFolder.find('/', 1); slash != std::string::npos;
+       slash = OutputFolder.find('/', slash + 1)) {
+    mkdir(OutputFolder.substr(0, slash).c_str(), 0755);
   }
   mkdir(OutputFolder.c_str(), 0755);
   for (int32_t factor : {1, 2, 4, 8}) drawModelSheet(factor);
