@@ -1,8 +1,6 @@
 #pragma once
 #include <cstdint>
 
-#include "render/fade.h"
-
 // The two bitmap fonts: one texture per glyph, the glyph of code c at entry c - 32.
 constexpr int32_t SmallFontGlyphs = 128;  // codes 32..159, 16 x 16 pixels
 constexpr int32_t LargeFontGlyphs = 96;   // codes 32..127, 32 x 32 pixels
