@@ -1,11 +1,10 @@
 #include "render/camera.h"
 
+#include <GL/glu.h>
 #include <SDL.h>
 #include <SDL_opengl.h>
 
 #include <cmath>
-
-#include <GL/glu.h>
 
 namespace {
 constexpr double EyeFollow = 0.25;    // the eye moves a quarter of the focus offset
@@ -21,8 +20,8 @@ void clearScreen() {
 
 void placeCamera(double focusY) {
   double offset = focusY - 240.0;
-  gluLookAt(0.0, 240.0 + offset * EyeFollow, 0.0, 0.0, 240.0 - offset * CentreLead, ViewDepth,
-            0.0, -8.0, 0.0);
+  gluLookAt(0.0, 240.0 + offset * EyeFollow, 0.0, 0.0, 240.0 - offset * CentreLead, ViewDepth, 0.0,
+            -8.0, 0.0);
 }
 
 void applyOverlayTransform(double focusY) {

@@ -115,18 +115,10 @@ int32_t drawModelPart(int32_t shape, double ox, double oy, double oz, double s, 
   const GLfloat diffuse[4] = {float(r), float(g), float(b), 1.0f};
   glMaterialfv(GL_FRONT, GL_DIFFUSE, diffuse);
   switch (Shape(shape)) {
-    case Shape::Sphere:
-      drawSphere(n);
-      break;
-    case Shape::Dome:
-      drawDome(n);
-      break;
-    case Shape::Cylinder:
-      drawCylinder(n);
-      break;
-    case Shape::Cone:
-      drawCone(n);
-      break;
+    case Shape::Sphere: drawSphere(n); break;
+    case Shape::Dome: drawDome(n); break;
+    case Shape::Cylinder: drawCylinder(n); break;
+    case Shape::Cone: drawCone(n); break;
   }
   glPopMatrix();
   return 0;

@@ -2,7 +2,7 @@
 
 #include "shell/input_source.h"
 
-const int32_t DefaultKeyCodes[KeyMapSize] = {Key::Up, Key::Left, Key::Right, Key::Down,
+const int32_t DefaultKeyCodes[KeyMapSize] = {Key::Up, Key::Left, Key::Right,     Key::Down,
                                              Key::Z,  Key::X,    Key::LeftShift, Key::Space};
 
 int32_t ActiveKeyMap[KeyMapSize] = {Key::Up, Key::Down, Key::Left,      Key::Right,

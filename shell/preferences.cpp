@@ -83,7 +83,8 @@ void setPrefWord(int32_t offset, int32_t value) {
 int32_t settingsWord(SettingsWord word) { return prefWord(PrefOffset::Settings + 4 * word); }
 int32_t rankScore(int32_t entry) { return prefWord(PrefOffset::RankScores + 4 * entry); }
 char* rankText(int32_t entry) {
-  return reinterpret_cast<char*>(&Preferences.data.at(PrefOffset::RankTexts + RankTextSize * entry));
+  return reinterpret_cast<char*>(
+      &Preferences.data.at(PrefOffset::RankTexts + RankTextSize * entry));
 }
 
 int32_t integrityOf() {

@@ -12,9 +12,9 @@ struct NamedKey {
   int32_t key;
 };
 constexpr NamedKey NamedKeys[] = {
-    {"UP", Key::Up}, {"DOWN", Key::Down}, {"LEFT", Key::Left},     {"RIGHT", Key::Right},
-    {"A", Key::Z},   {"B", Key::X},       {"START", Key::Space},   {"ESC", Key::Escape},
-    {"KEY4", Key::Four},
+    {"UP", Key::Up},       {"DOWN", Key::Down},  {"LEFT", Key::Left},
+    {"RIGHT", Key::Right}, {"A", Key::Z},        {"B", Key::X},
+    {"START", Key::Space}, {"ESC", Key::Escape}, {"KEY4", Key::Four},
 };
 
 bool parseNumber(const std::string& text, long& value) {
@@ -36,11 +36,16 @@ bool parseToken(const std::string& token, ScriptedFrame& frame) {
   std::string name = token.substr(0, colon);
   long value = 0;
   if (!parseNumber(token.substr(colon + 1), value)) return false;
-  if (name == "key") frame.keys.push_back(static_cast<int32_t>(value));
-  else if (name == "axis0") frame.axis[0] = static_cast<int32_t>(value);
-  else if (name == "axis1") frame.axis[1] = static_cast<int32_t>(value);
-  else if (name == "button" && value >= 0 && value < 32) frame.buttons |= 1u << value;
-  else return false;
+  if (name == "key")
+    frame.keys.push_back(static_cast<int32_t>(value));
+  else if (name == "axis0")
+    frame.axis[0] = static_cast<int32_t>(value);
+  else if (name == "axis1")
+    frame.axis[1] = static_cast<int32_t>(value);
+  else if (name == "button" && value >= 0 && value < 32)
+    frame.buttons |= 1u << value;
+  else
+    return false;
   return true;
 }
 }  // namespace

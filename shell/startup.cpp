@@ -1,11 +1,10 @@
 #include "shell/startup.h"
 
+#include <GL/glu.h>
 #include <SDL.h>
 #include <SDL_opengl.h>
 
 #include <cstdio>
-
-#include <GL/glu.h>
 
 #include "actors/stage_sequence.h"
 #include "game/game_state.h"

@@ -53,8 +53,8 @@ namespace {
 SDL_Surface* loadAsRgba(const char* path) {
   SDL_Surface* picture = IMG_Load(path);
   if (!picture) return nullptr;
-  SDL_Surface* scratch = SDL_CreateRGBSurface(0, 0, 0, 32, 0x000000FF, 0x0000FF00, 0x00FF0000,
-                                              0xFF000000);
+  SDL_Surface* scratch =
+      SDL_CreateRGBSurface(0, 0, 0, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
   SDL_Surface* converted = scratch ? SDL_ConvertSurface(picture, scratch->format, 0) : nullptr;
   if (scratch) SDL_FreeSurface(scratch);
   SDL_FreeSurface(picture);
@@ -85,8 +85,7 @@ int32_t uploadTextureTiles(const char* path, int32_t w, int32_t h, int32_t n, ui
   SDL_LockSurface(picture);
   const auto* pixels = static_cast<const uint8_t*>(picture->pixels);
   for (int32_t i = 0; i < n; ++i) {
-    if (!cutTile(pixels, picture->w, picture->h, picture->pitch, i, w, h, alpha,
-                 staging.data())) {
+    if (!cutTile(pixels, picture->w, picture->h, picture->pitch, i, w, h, alpha, staging.data())) {
       continue;
     }
     dest[i] = makeTexture(staging.data(), w, h, alpha, filter);

@@ -9,9 +9,9 @@ extern uint32_t TextureSlots[TextureSlotCount];
 struct TextureSheet {
   const char* file;  // under "resources/"
   int32_t tileWidth, tileHeight, tiles, firstSlot;
-  bool alpha;         // RGBA, else RGB
-  bool alwaysNearest; // the title pictures ignore the filter setting
-  double greyAfter;   // loading grey shown after it; negative: none
+  bool alpha;          // RGBA, else RGB
+  bool alwaysNearest;  // the title pictures ignore the filter setting
+  double greyAfter;    // loading grey shown after it; negative: none
 };
 constexpr int32_t TextureSheetCount = 12;
 extern const TextureSheet TextureSheets[TextureSheetCount];

@@ -1,9 +1,9 @@
-#include <gtest/gtest.h>
+#include "shell/audio.h"
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <gtest/gtest.h>
 
-#include "shell/audio.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wav.h"
 

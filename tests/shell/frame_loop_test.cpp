@@ -1,7 +1,8 @@
+#include "shell/frame_loop.h"
+
 #include <gtest/gtest.h>
 
 #include "shell/clock.h"
-#include "shell/frame_loop.h"
 #include "shell/frame_step.h"
 #include "shell/input.h"
 #include "shell/scripted_input.h"

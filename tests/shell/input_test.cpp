@@ -1,6 +1,7 @@
+#include "shell/input.h"
+
 #include <gtest/gtest.h>
 
-#include "shell/input.h"
 #include "shell/scripted_input.h"
 
 namespace {
@@ -88,8 +89,8 @@ TEST_F(InputTest, EachButtonAnswersToItsKeyAndItsTwoJoystickButtons) {
     int32_t (*held)();
     int32_t key;
     int first, second;
-  } cases[] = {{buttonAHeld, Key::Z, 0, 2}, {buttonBHeld, Key::X, 1, 3},
-               {startHeld, Key::Space, 7, 8}};
+  } cases[] = {
+      {buttonAHeld, Key::Z, 0, 2}, {buttonBHeld, Key::X, 1, 3}, {startHeld, Key::Space, 7, 8}};
   for (const Case& c : cases) {
     holdNow(keys({c.key}));
     EXPECT_EQ(c.held(), 1);

@@ -1,3 +1,5 @@
+#include "shell/preferences.h"
+
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -5,14 +7,12 @@
 #include <unistd.h>
 
 #include <csignal>
-
 #include <cstring>
 
 #include "render/meshes.h"
 #include "shell/audio.h"
 #include "shell/frame_step.h"
 #include "shell/input.h"
-#include "shell/preferences.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -77,8 +77,8 @@ TEST(Preferences, FirstSaveStoresTheCoinAndItsIntegrityWord) {
 TEST(Preferences, ASavedFileLoadsItsCoinsKeysAndSettings) {
   TempFolder dir;
   Bytes b = savedFile(dir, 7);
-  setWordAt(b, 0x004, 97);   // Left
-  setWordAt(b, 0x608, 3);    // frame-skip
+  setWordAt(b, 0x004, 97);  // Left
+  setWordAt(b, 0x608, 3);   // frame-skip
   dir.write("bravin.pref", b);
   EXPECT_EQ(load(), "Read Succeed.\r\n");
   EXPECT_EQ(CoinCount, 7);

@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "shell/texture_upload.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
+#include <gtest/gtest.h>
 
 #include <cstring>
 
 #include "shell/preferences.h"
 #include "shell/startup.h"
-#include "shell/texture_upload.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/temp_folder.h"
 
@@ -15,8 +15,8 @@ namespace {
 // A picture of cols x rows tiles, each tile filled with a colour that names it:
 // red = tile index, green = 200, blue = x within the tile, alpha = 255 - index.
 void writeTileSheet(const char* path, int tileW, int tileH, int cols, int rows) {
-  SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, tileW * cols, tileH * rows, 32,
-                                        0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
+  SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, tileW * cols, tileH * rows, 32, 0x000000FF,
+                                        0x0000FF00, 0x00FF0000, 0xFF000000);
   SDL_LockSurface(s);
   for (int y = 0; y < s->h; ++y) {
     auto* row = static_cast<uint8_t*>(s->pixels) + y * s->pitch;
@@ -65,7 +65,8 @@ TEST(TileCutting, ATileOutsideThePictureIsNotRead) {
   EXPECT_FALSE(cutTile(pixels.data(), 128, 64, 128 * 4, -1, 64, 64, true, tile.data()));
   // Three columns: the bitwise column rule still stays inside the picture.
   std::vector<uint8_t> wide(192 * 128 * 4, 1);
-  for (int i = 0; i < 6; ++i) cutTile(wide.data(), 192, 128, 192 * 4, i, 64, 64, false, tile.data());
+  for (int i = 0; i < 6; ++i)
+    cutTile(wide.data(), 192, 128, 192 * 4, i, 64, 64, false, tile.data());
 }
 
 TEST(TileCutting, RgbTilesDropTheAlphaByte) {

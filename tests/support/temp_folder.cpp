@@ -35,7 +35,9 @@ std::vector<unsigned char> TempFolder::read(const std::string& name) const {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-bool TempFolder::exists(const std::string& name) const { return fs::exists(fs::path(path_) / name); }
+bool TempFolder::exists(const std::string& name) const {
+  return fs::exists(fs::path(path_) / name);
+}
 
 StdoutCapture::StdoutCapture() {
   std::fflush(stdout);

@@ -30,14 +30,22 @@ bool parseArgs(int argc, char** argv, RunOptions& o) {
   for (int i = 1; i < argc; ++i) {
     std::string a = argv[i];
     bool hasValue = i + 1 < argc;
-    if (a == "--real-clock") o.realClock = true;
-    else if (a == "--frames" && hasValue) o.frames = std::atoi(argv[++i]);
-    else if (a == "--script" && hasValue) o.script = argv[++i];
-    else if (a == "--resources" && hasValue) o.resources = argv[++i];
-    else if (a == "--dump" && hasValue) o.dumpDir = argv[++i];
-    else if (a == "--dump-every" && hasValue) o.dumpEvery = std::atoi(argv[++i]);
-    else if (a == "--seed" && hasValue) o.seed = uint32_t(std::strtoul(argv[++i], nullptr, 10));
-    else return false;
+    if (a == "--real-clock")
+      o.realClock = true;
+    else if (a == "--frames" && hasValue)
+      o.frames = std::atoi(argv[++i]);
+    else if (a == "--script" && hasValue)
+      o.script = argv[++i];
+    else if (a == "--resources" && hasValue)
+      o.resources = argv[++i];
+    else if (a == "--dump" && hasValue)
+      o.dumpDir = argv[++i];
+    else if (a == "--dump-every" && hasValue)
+      o.dumpEvery = std::atoi(argv[++i]);
+    else if (a == "--seed" && hasValue)
+      o.seed = uint32_t(std::strtoul(argv[++i], nullptr, 10));
+    else
+      return false;
   }
   return o.frames >= 0;
 }
