@@ -3,6 +3,7 @@
 // by side and starts again at the first after the fourth); the top of every layer is clear
 // so the sky shows through.
 #include <cmath>
+#include <vector>
 
 #include "palette.h"
 #include "scenery.h"
@@ -167,9 +168,18 @@ void shards(cairo_t* cr) {
 }
 
 void pipes(cairo_t* cr) {
+  // Block widths scaled to fill the band exactly, so the last block meets the first.
   Random rnd(14);
-  for (double x = 0; x < 512 - 20;) {
-    double w = rnd.uniform(16, 34), h = rnd.uniform(14, 34);
+  std::vector<double> widths;
+  double total = 0;
+  while (total < 512) {
+    widths.push_back(rnd.uniform(16, 34));
+    total += widths.back();
+  }
+  double x = 12;  // start inside a block so the tiles' own edges fall mid-block
+  for (double w : widths) {
+    w *= 512 / total;
+    double h = rnd.uniform(14, 34);
     cairo_rectangle(cr, x, 60 - h, w - 3, h + 4);
     fillRange(cr, rgb(0x8a8a9a), rgb(0x3a3a4a), 60 - h, 64);
     cairo_rectangle(cr, x + 2, 60 - h, w - 7, 2);

@@ -23,7 +23,7 @@ void fighter(cairo_t* cr) {
 
 // Type 18: an armoured hatch. Closed (0), opening (1), open with its soft core out (2).
 void hatch(cairo_t* cr, int stage) {
-  const double open = stage * 14.0;
+  const double open = stage * 10.0;
   if (stage > 0) {
     ball(cr, 64, 64, 24, rgb(0xff7090));
     glow(cr, 64, 64, 30 + stage * 6, rgb(0xffa0c0), 0.8);
@@ -33,10 +33,10 @@ void hatch(cairo_t* cr, int stage) {
     cairo_save(cr);
     cairo_translate(cr, 64 + side * open, 64);
     cairo_new_path(cr);
-    cairo_arc(cr, 0, 0, 46, side < 0 ? M_PI / 2 : -M_PI / 2, side < 0 ? 3 * M_PI / 2 : M_PI / 2);
+    cairo_arc(cr, 0, 0, 42, side < 0 ? M_PI / 2 : -M_PI / 2, side < 0 ? 3 * M_PI / 2 : M_PI / 2);
     cairo_close_path(cr);
-    fillLit(cr, rgb(0xc8c0d8), -46, 46, 2.0);
-    for (int i = -2; i <= 2; ++i) ball(cr, side * 30, i * 15.0, 4, Metal, 1.0);
+    fillLit(cr, rgb(0xc8c0d8), -42, 42, 2.0);
+    for (int i = -2; i <= 2; ++i) ball(cr, side * 28, i * 14.0, 4, Metal, 1.0);
     cairo_restore(cr);
   }
 }

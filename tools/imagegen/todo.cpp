@@ -1,4 +1,0 @@
-#include "sheet.h"
-Sheet drawSmallFont() { return Sheet(SmallFont); }
-Sheet drawLargeFont() { return Sheet(LargeFont); }
-Picture drawIcon() { return Picture(32, 32); }
