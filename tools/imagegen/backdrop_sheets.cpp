@@ -10,27 +10,27 @@
 #include "sheet.h"
 
 namespace {
-// One sky per row of the stage backdrop table, top colour to horizon colour; a night sky
-// has stars.
+// One sky per row of the stage backdrop table, top colour to horizon colour. The tile is
+// stretched some 25 times wider than high, so it holds no detail across: a star would
+// become a streak.
 struct SkyColours {
   unsigned top, middle, horizon;
-  int stars;
 };
 // clang-format off
 const SkyColours SkyTable[8] = {
-  // top       middle    horizon   stars     slot: stage
-  {0x1c4cb0, 0x4a8ae0, 0xc8ecff, 0},     // 144: 0, clear day over green fields
-  {0x2a1e5a, 0xb0507a, 0xffbe78, 0},     // 145: 1, dusk over the desert
-  {0x5a3aa0, 0xb080d8, 0xffd8f4, 0},     // 146: 2, pastel sky over the crystal fields
-  {0x04041a, 0x1e1648, 0x5a3a7a, 60},    // 147: 3 and 7, night
-  {0x2a7ae8, 0x78b8f4, 0xe4faff, 0},     // 148: 4, bright noon of the bonus stage
-  {0x3a3020, 0x9a7a3a, 0xf4dc90, 0},     // 149: 6, amber haze
-  {0x202830, 0x506070, 0xa8b8b0, 0},     // 150: spare, storm
-  {0x0e3a80, 0x3a8ad0, 0xd4f6ff, 0},     // 151: 5, over the frozen sea
+  // top       middle    horizon       slot: stage
+  {0x1c4cb0, 0x4a8ae0, 0xc8ecff},     // 144: 0, clear day over green fields
+  {0x2a1e5a, 0xb0507a, 0xffbe78},     // 145: 1, dusk over the desert
+  {0x5a3aa0, 0xb080d8, 0xffd8f4},     // 146: 2, pastel sky over the crystal fields
+  {0x04041a, 0x1e1648, 0x5a3a7a},     // 147: 3 and 7, night
+  {0x2a7ae8, 0x78b8f4, 0xe4faff},     // 148: 4, bright noon of the bonus stage
+  {0x3a3020, 0x9a7a3a, 0xf4dc90},     // 149: 6, amber haze
+  {0x202830, 0x506070, 0xa8b8b0},     // 150: spare, storm
+  {0x0e3a80, 0x3a8ad0, 0xd4f6ff},     // 151: 5, over the frozen sea
 };
 // clang-format on
 
-void drawSky(cairo_t* cr, const SkyColours& c, unsigned seed) {
+void drawSky(cairo_t* cr, const SkyColours& c) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, 256);
   Rgb top = rgb(c.top), middle = rgb(c.middle), horizon = rgb(c.horizon);
   cairo_pattern_add_color_stop_rgb(p, 0.0, top.r, top.g, top.b);
@@ -40,29 +40,20 @@ void drawSky(cairo_t* cr, const SkyColours& c, unsigned seed) {
   cairo_set_source(cr, p);
   cairo_paint(cr);
   cairo_pattern_destroy(p);
-  Random rnd(seed);
-  for (int i = 0; i < c.stars; ++i) {
-    double x = rnd.uniform(0, 32), y = rnd.uniform(0, 170);
-    cairo_rectangle(cr, std::floor(x), std::floor(y), 1, 1);
-    cairo_set_source_rgba(cr, 1, 1, 0.9, rnd.uniform(0.3, 0.9));
-    cairo_fill(cr);
-  }
 }
 
 // Far layers: 512 x 128 bands.
 void mountains(cairo_t* cr) {
   ridgePath(cr, 512, 128, 58, 22, 1, true);
   fillRange(cr, rgb(0xb8d0e8), rgb(0x5a7aa0), 30, 128);
-  ridgePath(cr, 512, 128, 60, 22, 1, true);
-  cairo_save(cr);
-  cairo_clip(cr);
-  for (int x = 0; x < 512; x += 2) {  // snow caps above the line of the lower ridge
+  // Snow on the peaks: a band just under the ridge line where it rises high.
+  for (int x = 0; x < 512; x += 2) {
     double y = ridge(x, 512, 58, 22, 1) - std::fabs(std::sin(x * M_PI / 32.0)) * 5.5;
-    cairo_rectangle(cr, x, y, 2, std::max(0.0, 50 - y));
+    double depth = std::max(0.0, 52 - y) * 0.5;
+    if (depth > 0) cairo_rectangle(cr, x, y, 2, depth);
   }
   cairo_set_source_rgba(cr, 1, 1, 1, 0.85);
   cairo_fill(cr);
-  cairo_restore(cr);
   ridgePath(cr, 512, 128, 92, 12, 2, false);
   fillRange(cr, rgb(0x5a9a7a), rgb(0x2a5a4a), 70, 128);
 }
@@ -248,7 +239,7 @@ Sheet drawGround() {
 Sheet drawSkies() {
   Sheet s(Skies);
   for (int i = 0; i < 8; ++i) {
-    s.tile(144 + i, [i](cairo_t* cr) { drawSky(cr, SkyTable[i], 144 + i); });
+    s.tile(144 + i, [i](cairo_t* cr) { drawSky(cr, SkyTable[i]); });
   }
   return s;
 }
