@@ -11,14 +11,14 @@
 namespace {
 // The slots the game's behaviours draw: player, shots, effects, the stage 0 cast, bosses,
 // bonus figures, backdrop and title pictures.
-const int DrawnSlots[] = {
-    1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  16,  17,  18,  24,  25,
-    26,  27,  28,  29,  30,  31,  32,  33,  34,  35,  38,  39,  48,  49,  50,  51,  52,  53,
-    54,  55,  56,  57,  58,  59,  60,  61,  62,  64,  65,  66,  68,  69,  70,  71,  72,  77,
-    78,  79,  80,  81,  82,  83,  84,  85,  86,  87,  100, 101, 106, 107, 108, 109, 110, 128,
-    144, 145, 146, 147, 148, 149, 151, 160, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170,
-    171, 172, 173, 174, 175, 192, 193, 194, 195, 196, 197, 198, 199, 200, 201, 202, 203, 204,
-    205, 206, 207, 224, 225, 226, 227, 229};
+const int DrawnSlots[] = {1,   2,   3,   4,   5,   6,   7,   8,   9,   10,  11,  12,  13,  16,  17,
+                          18,  24,  25,  26,  27,  28,  29,  30,  31,  32,  33,  34,  35,  38,  39,
+                          48,  49,  50,  51,  52,  53,  54,  55,  56,  57,  58,  59,  60,  61,  62,
+                          64,  65,  66,  68,  69,  70,  71,  72,  77,  78,  79,  80,  81,  82,  83,
+                          84,  85,  86,  87,  100, 101, 106, 107, 108, 109, 110, 128, 144, 145, 146,
+                          147, 148, 149, 151, 160, 161, 162, 163, 164, 165, 166, 167, 168, 169, 170,
+                          171, 172, 173, 174, 175, 192, 193, 194, 195, 196, 197, 198, 199, 200, 201,
+                          202, 203, 204, 205, 206, 207, 224, 225, 226, 227, 229};
 
 class Pictures {
  public:
@@ -71,8 +71,9 @@ TEST(PictureContent, EverySlotTheGameDrawsShowsSomething) {
 TEST(PictureContent, TransparentPixelsCarryTheirNeighboursColourNotBlack) {
   // Linear filtering mixes a visible edge pixel with its transparent neighbour; if that
   // neighbour is black, every sprite gets a dark fringe.
-  const char* sheets[] = {"chr64x64texs.PNG", "chr64x128texs.PNG", "chr128x128texs1.PNG",
-                          "chr128x128texs2.PNG", "bkBacks.PNG", "frBacks.PNG", "titletexs.PNG"};
+  const char* sheets[] = {"chr64x64texs.PNG",    "chr64x128texs.PNG", "chr128x128texs1.PNG",
+                          "chr128x128texs2.PNG", "bkBacks.PNG",       "frBacks.PNG",
+                          "titletexs.PNG"};
   for (const char* name : sheets) {
     const Rgba& p = pictures().file(name);
     int edges = 0, fringes = 0;
@@ -83,7 +84,8 @@ TEST(PictureContent, TransparentPixelsCarryTheirNeighboursColourNotBlack) {
         const uint8_t* solid = a[3] >= 200 ? a : (b[3] >= 200 ? b : nullptr);
         if (!clear || !solid) continue;
         ++edges;
-        int brightSolid = solid[0] + solid[1] + solid[2], brightClear = clear[0] + clear[1] + clear[2];
+        int brightSolid = solid[0] + solid[1] + solid[2],
+            brightClear = clear[0] + clear[1] + clear[2];
         if (brightSolid > 150 && brightClear < brightSolid / 3) ++fringes;
       }
     }
@@ -147,9 +149,10 @@ TEST(PictureContent, GroundRepeatsEveryTwoTexelsSoItsScrollingWrapsWithoutAJump)
 TEST(PictureContent, FollowerAndEnemyFramesDifferWhereTheGameSwitchesBetweenThem) {
   // Pairs the game alternates or swaps: if both tiles were the same the animation or the
   // turn would not show.
-  const int pairs[][2] = {{48, 49}, {50, 51}, {52, 53}, {54, 55}, {81, 82}, {82, 83}, {84, 85},
-                          {85, 86}, {100, 101}, {106, 107}, {108, 110}, {24, 25}, {26, 27},
-                          {28, 30}, {29, 31}, {32, 33}, {34, 35}, {38, 39}, {60, 61}, {61, 62}};
+  const int pairs[][2] = {{48, 49},   {50, 51}, {52, 53}, {54, 55},   {81, 82},
+                          {82, 83},   {84, 85}, {85, 86}, {100, 101}, {106, 107},
+                          {108, 110}, {24, 25}, {26, 27}, {28, 30},   {29, 31},
+                          {32, 33},   {34, 35}, {38, 39}, {60, 61},   {61, 62}};
   for (const auto& pair : pairs) {
     Rgba a = pictures().slot(pair[0]), b = pictures().slot(pair[1]);
     EXPECT_NE(a.pixels, b.pixels) << "slots " << pair[0] << " and " << pair[1];

@@ -15,11 +15,11 @@ std::vector<char> bytesOf(const std::string& path) {
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
-const char* const Files[] = {
-    "chr64x64texs.PNG", "chr64x128texs.PNG", "chr128x128texs1.PNG", "chr128x128texs2.PNG",
-    "ground.PNG",       "sky.PNG",           "bkBacks.PNG",         "frBacks.PNG",
-    "mavutitle02.JPG",  "ranktitle.JPG",     "uratite2.JPG",        "titletexs.PNG",
-    "smallfont.PNG",    "largefont.PNG",     "icon.bmp"};
+const char* const Files[] = {"chr64x64texs.PNG",    "chr64x128texs.PNG", "chr128x128texs1.PNG",
+                             "chr128x128texs2.PNG", "ground.PNG",        "sky.PNG",
+                             "bkBacks.PNG",         "frBacks.PNG",       "mavutitle02.JPG",
+                             "ranktitle.JPG",       "uratite2.JPG",      "titletexs.PNG",
+                             "smallfont.PNG",       "largefont.PNG",     "icon.bmp"};
 }  // namespace
 
 TEST(ImageGenerator, GeneratingTwiceGivesIdenticalBytes) {
@@ -29,7 +29,8 @@ TEST(ImageGenerator, GeneratingTwiceGivesIdenticalBytes) {
   TempFolder folder;
   const std::string first = folder.path() + "/first", second = folder.path() + "/second";
   for (const std::string& dir : {first, second}) {
-    std::string command = "mkdir -p '" + dir + "' && ASAN_OPTIONS=detect_leaks=0 '" BRAVIN_IMAGEGEN "' '" + dir + "'";
+    std::string command =
+        "mkdir -p '" + dir + "' && ASAN_OPTIONS=detect_leaks=0 '" BRAVIN_IMAGEGEN "' '" + dir + "'";
     ASSERT_EQ(std::system(command.c_str()), 0) << command;
   }
   for (const char* name : Files) {

@@ -44,7 +44,8 @@ TEST(TextureSlots, EveryLoadedSlotHoldsADistinctTextureAndTheGapsStayEmpty) {
   InSourceFolder here;
   ASSERT_TRUE(here.ok());
   // A new preferences record: texture filter 0, as on a first run.
-  if (Preferences.data.size() < size_t(PreferencesSize)) Preferences.data.assign(PreferencesSize, 0);
+  if (Preferences.data.size() < size_t(PreferencesSize))
+    Preferences.data.assign(PreferencesSize, 0);
   for (uint32_t& name : TextureSlots) name = 0;
   loadTextureSheets();
   std::set<uint32_t> names;

@@ -24,5 +24,5 @@ struct SlotTile {
 };
 SlotTile slotTile(int slot);
 
-int inkPixels(const Rgba& tile);      // pixels not fully transparent
+int inkPixels(const Rgba& tile);       // pixels not fully transparent
 bool oneFlatColour(const Rgba& tile);  // every visible pixel the same colour

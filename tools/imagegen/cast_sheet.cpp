@@ -10,8 +10,7 @@ using namespace palette;
 namespace {
 // Types 15 and 17: the common fighter, a delta wing seen head-on with one red eye.
 void fighter(cairo_t* cr) {
-  polygonPath(cr, {{6, 76}, {52, 46}, {64, 30}, {76, 46}, {122, 76}, {78, 72}, {64, 96},
-                   {50, 72}});
+  polygonPath(cr, {{6, 76}, {52, 46}, {64, 30}, {76, 46}, {122, 76}, {78, 72}, {64, 96}, {50, 72}});
   fillLit(cr, EnemyRed, 30, 96, 2.0);
   polygonPath(cr, {{58, 40}, {64, 14}, {70, 40}});
   fillLit(cr, darker(EnemyRed, 0.3), 14, 40, 1.5);
@@ -256,7 +255,9 @@ void courier(cairo_t* cr, bool down) {
 void goldenBird(cairo_t* cr, bool showing) {
   if (showing) {
     for (int side = -1; side <= 1; side += 2) {
-      polygonPath(cr, {{64.0 + side * 10, 60}, {64.0 + side * 60, 20}, {64.0 + side * 56, 52},
+      polygonPath(cr, {{64.0 + side * 10, 60},
+                       {64.0 + side * 60, 20},
+                       {64.0 + side * 56, 52},
                        {64.0 + side * 40, 76}});
       fillLit(cr, Gold, 20, 76, 1.5);
     }

@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "scenery.h"
 #include "sheet.h"
 
 namespace {
@@ -52,12 +53,11 @@ Picture contactSheet(const Sheet& sheet) {
   return render(cols * cellW + Gap, rows * cellH + Gap, [&](cairo_t* cr) {
     cairo_set_source_rgb(cr, 0.12, 0.13, 0.16);
     cairo_paint(cr);
-    cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-    cairo_set_font_size(cr, 11);
+    setGameFont(cr, false, 11);
     for (int i = 0; i < l.tiles; ++i) {
       const int cx = Gap + (i % l.cols) * cellW, cy = Gap + (i / l.cols) * cellH;
-      Picture tile = sheet.picture().crop((i % l.cols) * l.tileW, (i / l.cols) * l.tileH,
-                                          l.tileW, l.tileH);
+      Picture tile =
+          sheet.picture().crop((i % l.cols) * l.tileW, (i / l.cols) * l.tileH, l.tileW, l.tileH);
       tileWithChecks(cr, tile, cx, cy, s);
       char text[32];
       bool font = l.tileW <= 32;

@@ -55,11 +55,11 @@ int main(int argc, char** argv) {
   }
   const std::string out = argv[1];
   const std::string contact = argc == 4 ? argv[3] : "";
-  Sheet sheets[] = {drawSmallCharacters(), drawTallCharacters(), drawPlayerAndEffects(),
-                    drawCast(),            drawGround(),         drawSkies(),
-                    drawFarLayers(),       drawNearLayers(),     drawTitlePicture(),
-                    drawRankingPicture(),  drawAltTitlePicture(), drawTitlePieces(),
-                    drawSmallFont(),       drawLargeFont()};
+  Sheet sheets[] = {
+      drawSmallCharacters(), drawTallCharacters(), drawPlayerAndEffects(), drawCast(),
+      drawGround(),          drawSkies(),          drawFarLayers(),        drawNearLayers(),
+      drawTitlePicture(),    drawRankingPicture(), drawAltTitlePicture(),  drawTitlePieces(),
+      drawSmallFont(),       drawLargeFont()};
   bool ok = true;
   for (const Sheet& s : sheets) ok = writeSheet(out, s) && ok;
   ok = writeBmp(out + "/icon.bmp", drawIcon()) && ok;

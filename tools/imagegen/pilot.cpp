@@ -3,23 +3,24 @@
 #include <cmath>
 
 #include "palette.h"
+#include "scenery.h"
 #include "sheet.h"
 
 using namespace palette;
 
 namespace {
 struct Pose {
-  double tilt = 0;           // degrees, whole figure, positive leans right
+  double tilt = 0;              // degrees, whole figure, positive leans right
   double armL = 35, armR = 35;  // degrees out from hanging straight down
   double legL = 8, legR = 8;    // degrees out from straight down
   double legLength = 26;
-  double flame = 0;          // flame length, 0 for none
-  double scarf = 0;          // phase of the scarf's wave
-  double squash = 1.0;       // vertical scale of the body (leaning into the depth)
+  double flame = 0;     // flame length, 0 for none
+  double scarf = 0;     // phase of the scarf's wave
+  double squash = 1.0;  // vertical scale of the body (leaning into the depth)
 };
 
-void limb(cairo_t* cr, double x, double y, double angleDeg, double length, double width,
-          Rgb colour, Rgb end) {
+void limb(cairo_t* cr, double x, double y, double angleDeg, double length, double width, Rgb colour,
+          Rgb end) {
   double a = angleDeg * M_PI / 180.0;
   double ex = x + std::sin(a) * length, ey = y + std::cos(a) * length;
   cairo_set_line_width(cr, width + 2.5);
@@ -66,12 +67,12 @@ void figure(cairo_t* cr, const Pose& p) {
   cairo_rotate(cr, p.tilt * M_PI / 180.0);
   cairo_scale(cr, 1.12, 1.12 * p.squash);
   cairo_translate(cr, -64, -64);
-  flame(cr, 56, 84, p.flame);
-  flame(cr, 72, 84, p.flame);
   limb(cr, 57, 78, -p.legL, p.legLength, 10, Suit, Boot);
   limb(cr, 71, 78, p.legR, p.legLength, 10, Suit, Boot);
   limb(cr, 46, 55, -p.armL, 22, 8.5, Suit, Glove);
   limb(cr, 82, 55, p.armR, 22, 8.5, Suit, Glove);
+  flame(cr, 56, 84, p.flame);  // over the legs: the jets blow between them
+  flame(cr, 72, 84, p.flame);
   blob(cr, 64, 64, 21, 19, Suit);
   // Jet pack on the back, its two nozzles below.
   roundRectPath(cr, 53, 52, 22, 27, 7);
@@ -116,71 +117,65 @@ void dizzyStars(cairo_t* cr, double x, double y) {
     fillLit(cr, Gold, y - 8, y + 8, 1.0);
   }
 }
+
+// clang-format off
+// One row per pose, in PilotPose order. The B frames of flight differ from the A frames in
+// the flame's length and the scarf's wave, so the pair flickers as the game alternates them.
+const Pose Poses[] = {
+  // tilt  armL  armR  legL  legR  legLength flame scarf squash
+  {    0,   12,   30,   22,   -6,   26,        4,    0,    1.0},   // WalkA
+  {    0,   30,   12,   -6,   22,   26,        6,    2,    1.0},   // WalkB
+  {  -18,   70,   40,   14,    2,   26,       16,    0,    1.0},   // LeftA
+  {  -18,   70,   40,   14,    2,   26,       22,    2.5,  1.0},   // LeftB
+  {    0,   55,   55,   10,   10,   26,       16,    1,    1.0},   // CentreA
+  {    0,   55,   55,   10,   10,   26,       22,    3.5,  1.0},   // CentreB
+  {   18,   40,   70,    2,   14,   26,       16,    0.5,  1.0},   // RightA
+  {   18,   40,   70,    2,   14,   26,       22,    3,    1.0},   // RightB
+  {    0,   20,   20,    4,    4,   18,       34,    1.5,  0.82},  // Dash
+  {    0,  150,  160,   35,   25,   26,        0,    4,    1.0},   // Falling
+  {    0,  100,   60,   10,   18,   26,        0,    0,    1.0},   // Crashed
+  {    0,    8,    8,   40,   40,   16,        0,    0,    1.0},   // Waiting
+};
+// clang-format on
 }  // namespace
 
 void drawPilot(cairo_t* cr, PilotPose pose) {
-  Pose p;
+  const Pose& p = Poses[int(pose)];
   switch (pose) {
-    case PilotPose::WalkA:
-      p.legL = 22, p.legR = -6, p.armL = 12, p.armR = 30, p.flame = 4;
-      break;
-    case PilotPose::WalkB:
-      p.legL = -6, p.legR = 22, p.armL = 30, p.armR = 12, p.flame = 6, p.scarf = 2;
-      break;
-    case PilotPose::LeftA:
-    case PilotPose::LeftB:
-      p.tilt = -18, p.armL = 70, p.armR = 40, p.legL = 14, p.legR = 2;
-      p.flame = pose == PilotPose::LeftA ? 16 : 22, p.scarf = pose == PilotPose::LeftA ? 0 : 2.5;
-      break;
-    case PilotPose::CentreA:
-    case PilotPose::CentreB:
-      p.armL = p.armR = 55, p.legL = p.legR = 10;
-      p.flame = pose == PilotPose::CentreA ? 16 : 22, p.scarf = pose == PilotPose::CentreA ? 1 : 3.5;
-      break;
-    case PilotPose::RightA:
-    case PilotPose::RightB:
-      p.tilt = 18, p.armL = 40, p.armR = 70, p.legL = 2, p.legR = 14;
-      p.flame = pose == PilotPose::RightA ? 16 : 22, p.scarf = pose == PilotPose::RightA ? 0.5 : 3;
-      break;
     case PilotPose::Dash:
-      p.squash = 0.82, p.armL = p.armR = 20, p.legL = p.legR = 4, p.legLength = 18;
-      p.flame = 34, p.scarf = 1.5;
       speedLines(cr);
-      break;
+      figure(cr, p);
+      return;
     case PilotPose::Falling:
-      p.armL = 150, p.armR = 160, p.legL = 35, p.legR = 25, p.scarf = 4;
       figure(cr, p);
       glow(cr, 58, 86, 10, Smoke, 0.7);
       glow(cr, 66, 98, 12, Smoke, 0.5);
       dizzyStars(cr, 64, 16);
       return;
-    case PilotPose::Crashed:
+    case PilotPose::Crashed:  // lying on the ground, feet to the right
       cairo_save(cr);
       cairo_translate(cr, 64, 100);
       cairo_rotate(cr, -M_PI / 2);
       cairo_scale(cr, 0.85, 0.85);
       cairo_translate(cr, -64, -64);
-      p.armL = 100, p.armR = 60, p.legL = 10, p.legR = 18;
       figure(cr, p);
       cairo_restore(cr);
       glow(cr, 70, 78, 12, Smoke, 0.6);
       dizzyStars(cr, 30, 80);
       return;
-    case PilotPose::Waiting:
-      p.armL = p.armR = 8, p.legL = 40, p.legR = 40, p.legLength = 16;
+    case PilotPose::Waiting:  // sitting on the ground, wondering whether to go on
       cairo_save(cr);
       cairo_translate(cr, 0, 14);
       figure(cr, p);
       cairo_restore(cr);
-      // A thought bubble with a question mark: continue?
       ball(cr, 98, 22, 15, {1, 1, 1}, 1.5);
       ball(cr, 84, 40, 4, {1, 1, 1}, 1.0);
-      cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-      cairo_set_font_size(cr, 22);
+      setGameFont(cr, false, 22);
       setColour(cr, Scarf);
       cairo_move_to(cr, 91, 30);
       cairo_show_text(cr, "?");
       return;
+    default:
+      figure(cr, p);
   }
-  figure(cr, p);
 }

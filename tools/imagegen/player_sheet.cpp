@@ -92,8 +92,8 @@ void armouredBlock(cairo_t* cr) {
 
 // Type 32: a diving ray that turns on the player and fires once.
 void diver(cairo_t* cr) {
-  polygonPath(cr, {{8, 58}, {50, 40}, {64, 22}, {78, 40}, {120, 58}, {80, 72}, {64, 108},
-                   {48, 72}});
+  polygonPath(cr,
+              {{8, 58}, {50, 40}, {64, 22}, {78, 40}, {120, 58}, {80, 72}, {64, 108}, {48, 72}});
   fillLit(cr, EnemyPurple, 22, 108, 2.0);
   blob(cr, 64, 54, 14, 18, lighter(EnemyPurple, 0.2));
   eye(cr, 64, 56, 7, EyeGreen);

@@ -53,8 +53,20 @@ Sheet drawLargeFont();
 Picture drawIcon();
 
 // The player's pilot in one of its poses, centred on the 128 x 128 canvas.
-enum class PilotPose { WalkA, WalkB, LeftA, LeftB, CentreA, CentreB, RightA, RightB,
-                       Dash, Falling, Crashed, Waiting };
+enum class PilotPose {
+  WalkA,
+  WalkB,
+  LeftA,
+  LeftB,
+  CentreA,
+  CentreB,
+  RightA,
+  RightB,
+  Dash,
+  Falling,
+  Crashed,
+  Waiting
+};
 void drawPilot(cairo_t* cr, PilotPose pose);
 
 // A review picture of a sheet: every tile on a checkerboard, labelled with its slot.

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "palette.h"
+#include "scenery.h"
 #include "sheet.h"
 
 using namespace palette;
@@ -82,8 +83,7 @@ void homingShot(cairo_t* cr) {
 }
 
 void label(cairo_t* cr, const char* text, double x, double y, double size, Rgb c) {
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL, CAIRO_FONT_WEIGHT_BOLD);
-  cairo_set_font_size(cr, size);
+  setGameFont(cr, false, size);
   cairo_text_extents_t e;
   cairo_text_extents(cr, text, &e);
   cairo_move_to(cr, x - e.width / 2 - e.x_bearing, y);
@@ -139,7 +139,9 @@ void warningFlash(cairo_t* cr) {
 void swooper(cairo_t* cr, bool down) {
   const double w = down ? 14 : -16;
   for (int side = -1; side <= 1; side += 2) {
-    polygonPath(cr, {{32.0 + side * 6, 30}, {32.0 + side * 30, 30 + w}, {32.0 + side * 24, 38},
+    polygonPath(cr, {{32.0 + side * 6, 30},
+                     {32.0 + side * 30, 30 + w},
+                     {32.0 + side * 24, 38},
                      {32.0 + side * 10, 40}});
     fillLit(cr, darker(EnemyPurple, 0.2), 30 + std::min(0.0, w), 40 + std::max(0.0, w), 1.2);
   }
@@ -231,7 +233,9 @@ Sheet drawSmallCharacters() {
   s.tile(14, sparkle);
   s.tile(15, [](cairo_t* cr) { cloud(cr, 32, 32, 26, mix(Smoke, Scorch, 0.6), 0.9, 15); });
   s.tile(16, [](cairo_t* cr) { cloud(cr, 32, 34, 26, Dust, 0.9, 16); });
-  s.tile(17, [](cairo_t* cr) { cloud(cr, 32, 32, 26, lighter(mix(Smoke, Flame, 0.15), 0.35), 0.9, 17); });
+  s.tile(17, [](cairo_t* cr) {
+    cloud(cr, 32, 32, 26, lighter(mix(Smoke, Flame, 0.15), 0.35), 0.9, 17);
+  });
   s.tile(18, warningFlash);
   s.tile(19, [](cairo_t* cr) { swooper(cr, false); });
   s.tile(20, [](cairo_t* cr) { swooper(cr, true); });

@@ -61,8 +61,8 @@ void pilotAt(cairo_t* cr, double x, double y, double scale, PilotPose pose) {
 }
 
 void distantFighter(cairo_t* cr, double x, double y, double s) {
-  polygonPath(cr, {{x - 12 * s, y + 4 * s}, {x, y - 6 * s}, {x + 12 * s, y + 4 * s},
-                   {x, y + 2 * s}});
+  polygonPath(cr,
+              {{x - 12 * s, y + 4 * s}, {x, y - 6 * s}, {x + 12 * s, y + 4 * s}, {x, y + 2 * s}});
   setColour(cr, darker(EnemyRed, 0.3));
   cairo_fill(cr);
   glow(cr, x, y, 3 * s, EyeRed);
@@ -147,8 +147,10 @@ void wingEmblem(cairo_t* cr) {
   for (int side = -1; side <= 1; side += 2) {
     for (int i = 0; i < 4; ++i) {
       double y = 44 + i * 14;
-      polygonPath(cr, {{128.0 + side * 20, y}, {128.0 + side * (110 - i * 18), y - 16},
-                       {128.0 + side * (100 - i * 18), y + 6}, {128.0 + side * 20, y + 12}});
+      polygonPath(cr, {{128.0 + side * 20, y},
+                       {128.0 + side * (110 - i * 18), y - 16},
+                       {128.0 + side * (100 - i * 18), y + 6},
+                       {128.0 + side * 20, y + 12}});
       fillLit(cr, Gold, y - 16, y + 12, 1.5);
     }
   }
@@ -274,9 +276,8 @@ Sheet drawAltTitlePicture() {
 
 Sheet drawTitlePieces() {
   Sheet s(TitlePieces);
-  s.tile(227, [](cairo_t* cr) {
-    logo(cr, rgb(0xd8e8ff), rgb(0x6a8ac8), rgb(0x101a40), rgb(0x3a5ab0));
-  });
+  s.tile(227,
+         [](cairo_t* cr) { logo(cr, rgb(0xd8e8ff), rgb(0x6a8ac8), rgb(0x101a40), rgb(0x3a5ab0)); });
   s.tile(228, wingEmblem);
   s.tile(229, [](cairo_t* cr) { logo(cr, rgb(0xfff080), Gold, rgb(0x601010), Scarf); });
   s.tile(230, starBadge);
