@@ -1,7 +1,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "scenery.h"
+#include "lettering.h"
 #include "sheet.h"
 
 namespace {

@@ -3,6 +3,7 @@
 // to 159) also holds the life icon of the heads-up display at code 0x8A.
 #include <cmath>
 
+#include "lettering.h"
 #include "palette.h"
 #include "scenery.h"
 #include "sheet.h"

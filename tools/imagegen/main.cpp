@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "lettering.h"
 #include "sheet.h"
 
 namespace {
@@ -52,6 +53,10 @@ int main(int argc, char** argv) {
   if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--contact") == 0)) {
     std::fprintf(stderr, "usage: %s OUTDIR [--contact DIR]\n", argv[0]);
     return 2;
+  }
+  if (!gameFace(false) || !gameFace(true)) {
+    std::fprintf(stderr, "bravin-imagegen: cannot read the DejaVu fonts (fonts-dejavu-core)\n");
+    return 1;
   }
   const std::string out = argv[1];
   const std::string contact = argc == 4 ? argv[3] : "";

@@ -2,8 +2,8 @@
 // stripe, a blue flight suit, a silver jet pack and a red scarf that trails in the wind.
 #include <cmath>
 
+#include "lettering.h"
 #include "palette.h"
-#include "scenery.h"
 #include "sheet.h"
 
 using namespace palette;

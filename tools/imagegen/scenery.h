@@ -10,7 +10,3 @@ void ridgePath(cairo_t* cr, double width, double height, double base, double amp
                unsigned seed, bool sharp);
 // Fills the current path with a vertical gradient from top (at y0) to bottom (at y1).
 void fillRange(cairo_t* cr, Rgb top, Rgb bottom, double y0, double y1);
-
-// The lettering typeface (DejaVu Sans Bold, or its monospaced cut), hinting off so that
-// the same text always gives the same pixels.
-void setGameFont(cairo_t* cr, bool mono, double size);

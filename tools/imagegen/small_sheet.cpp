@@ -3,8 +3,8 @@
 // the title's coin bonus (28-31).
 #include <cmath>
 
+#include "lettering.h"
 #include "palette.h"
-#include "scenery.h"
 #include "sheet.h"
 
 using namespace palette;
