@@ -16,9 +16,9 @@ const Rgb Navy = {0.01, 0.02, 0.1};
 
 void vignette(cairo_t* cr, double w, double h) {
   cairo_pattern_t* p =
-      cairo_pattern_create_radial(w / 2, h * 0.45, w * 0.3, w / 2, h * 0.45, w * 0.75);
+      cairo_pattern_create_radial(w / 2, h * 0.45, w * 0.38, w / 2, h * 0.45, w * 0.78);
   cairo_pattern_add_color_stop_rgba(p, 0, Navy.r, Navy.g, Navy.b, 0);
-  cairo_pattern_add_color_stop_rgba(p, 1, Navy.r, Navy.g, Navy.b, 1);
+  cairo_pattern_add_color_stop_rgba(p, 1, Navy.r, Navy.g, Navy.b, 0.95);
   cairo_set_source(cr, p);
   cairo_paint(cr);
   cairo_pattern_destroy(p);
@@ -138,6 +138,14 @@ Sheet drawTitlePicture() {
     const double horizon = 330;
     skyGradient(cr, 512, horizon, rgb(0x0c1440), rgb(0xffa060));
     glow(cr, 256, horizon, 140, rgb(0xffe0a0), 0.9);
+    for (int i = 0; i < 5; ++i) {  // evening clouds lit from below by the low sun
+      const double cx[] = {90, 200, 330, 430, 150}, cy[] = {120, 80, 110, 170, 200};
+      cairo_save(cr);
+      cairo_translate(cr, cx[i], cy[i]);
+      cairo_scale(cr, 2.2, 0.55);
+      cloud(cr, 0, 0, 26, mix(rgb(0x6a4a8a), rgb(0xffa070), cy[i] / 260.0), 0.8, 300 + i);
+      cairo_restore(cr);
+    }
     ridgePath(cr, 512, horizon + 2, horizon - 40, 28, 1, true);
     fillRange(cr, rgb(0x7a6aa0), rgb(0x3a3a6a), horizon - 90, horizon);
     ridgePath(cr, 512, horizon + 2, horizon - 14, 10, 2, false);
@@ -209,11 +217,12 @@ Sheet drawAltTitlePicture() {
       setColour(cr, {1, 1, 0.85}, 0.9);
       cairo_fill(cr);
     }
-    ellipsePath(cr, 170, 70, 40, 40);
+    // The moon high in the corner, clear of the logo that covers the middle.
+    ellipsePath(cr, 204, 40, 26, 26);
     setColour(cr, rgb(0xf4f0d0));
     cairo_fill(cr);
-    ellipsePath(cr, 160, 60, 8, 8);
-    ellipsePath(cr, 184, 84, 5, 5);
+    ellipsePath(cr, 196, 34, 6, 6);
+    ellipsePath(cr, 214, 50, 4, 4);
     setColour(cr, rgb(0xd8d0b0));
     cairo_fill(cr);
     for (double x = 0; x < 256;) {
@@ -232,7 +241,7 @@ Sheet drawAltTitlePicture() {
       cairo_fill(cr);
     }
     cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-    pilotAt(cr, 150, 80, 0.55, PilotPose::LeftB);
+    pilotAt(cr, 198, 44, 0.42, PilotPose::LeftB);
     vignette(cr, 256, 256);
   });
   return s;
