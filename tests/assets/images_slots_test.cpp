@@ -1,37 +1,17 @@
-// After start-up's texture loading every slot the game draws holds its own texture.
+// After the game's start-up every slot it draws holds its own texture.
 #include <gtest/gtest.h>
 #include <unistd.h>
 
-#include <cstdlib>
 #include <set>
+#include <string>
 
-#include "shell/preferences.h"
 #include "shell/startup.h"
 #include "shell/texture_upload.h"
+#include "tests/assets/images_support.h"
 #include "tests/support/gl_context.h"
+#include "tests/support/temp_folder.h"
 
 namespace {
-// The game reads "resources/" under its working folder, the top of the source tree.
-class InSourceFolder {
- public:
-  InSourceFolder() {
-    if (getcwd(previous_, sizeof previous_) == nullptr) previous_[0] = 0;
-    const char* top = std::getenv("BRAVIN_SOURCE_DIR");
-#ifdef BRAVIN_TEST_SOURCE_DIR
-    if (!top) top = BRAVIN_TEST_SOURCE_DIR;
-#endif
-    ok_ = top && chdir(top) == 0;
-  }
-  ~InSourceFolder() {
-    if (previous_[0] && chdir(previous_) != 0) std::abort();
-  }
-  bool ok() const { return ok_; }
-
- private:
-  char previous_[4096];
-  bool ok_ = false;
-};
-
 bool filled(int slot) {
   return slot <= 111 || slot == 128 || (slot >= 144 && slot <= 151) ||
          (slot >= 160 && slot <= 175) || (slot >= 192 && slot <= 207) ||
@@ -39,15 +19,18 @@ bool filled(int slot) {
 }
 }  // namespace
 
-TEST(TextureSlots, EveryLoadedSlotHoldsADistinctTextureAndTheGapsStayEmpty) {
+TEST(TextureSlots, AfterStartUpEveryLoadedSlotHoldsADistinctTextureAndTheGapsStayEmpty) {
   ASSERT_TRUE(openTestDisplay());
-  InSourceFolder here;
-  ASSERT_TRUE(here.ok());
-  // A new preferences record: texture filter 0, as on a first run.
-  if (Preferences.data.size() < size_t(PreferencesSize))
-    Preferences.data.assign(PreferencesSize, 0);
+  // A fresh working folder (start-up writes bravin.pref there) whose "resources/" is the
+  // generated asset folder.
+  TempFolder folder;
+  const std::string resources = resourcePath("");
+  ASSERT_EQ(symlink(resources.c_str(), "resources"), 0) << resources;
   for (uint32_t& name : TextureSlots) name = 0;
-  loadTextureSheets();
+  {
+    StdoutCapture quiet;
+    startUp();
+  }
   std::set<uint32_t> names;
   for (int slot = 0; slot < TextureSlotCount; ++slot) {
     if (filled(slot)) {
