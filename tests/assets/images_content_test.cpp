@@ -181,3 +181,22 @@ TEST(PictureContent, BlastAndDebrisStripsEndDarkOnTheGround) {
     EXPECT_LT(footBrightness(end), footBrightness(start) + 1) << "slot " << first + 2;
   }
 }
+
+TEST(PictureContent, NoSpriteIsCutOffAtItsTileEdge) {
+  // A figure that runs into the tile's edge shows a straight cut on screen. The coin
+  // chest (28-31) is the one picture made of two tiles side by side.
+  for (int slot = 0; slot <= 111; ++slot) {
+    if (slot >= 28 && slot <= 31) continue;
+    Rgba tile = pictures().slot(slot);
+    int solid = 0;
+    for (int i = 0; i < tile.width; ++i) {
+      solid += tile.at(i, 0)[3] >= 128;
+      solid += tile.at(i, tile.height - 1)[3] >= 128;
+    }
+    for (int i = 0; i < tile.height; ++i) {
+      solid += tile.at(0, i)[3] >= 128;
+      solid += tile.at(tile.width - 1, i)[3] >= 128;
+    }
+    EXPECT_EQ(solid, 0) << "slot " << slot;
+  }
+}

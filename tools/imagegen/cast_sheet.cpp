@@ -220,7 +220,7 @@ void hunter(cairo_t* cr, int frame) {
   polygonPath(cr, {{20, 54}, {2, 60}, {20, 62}});
   polygonPath(cr, {{20, 62}, {4, 62 + beak}, {22, 66}});
   fillLit(cr, Gold, 54, 72, 1.2);
-  if (frame >= 2) glow(cr, 6, 64, 16, rgb(0x80ffff), frame == 3 ? 1.0 : 0.7);
+  if (frame >= 2) glow(cr, 14, 64, 13, rgb(0x80ffff), frame == 3 ? 1.0 : 0.7);
   eye(cr, 32, 54, 6, EyeRed);
   polygonPath(cr, {{58, 66}, {84, 66 + w}, {100, 66 + w * 0.9}, {80, 76}});
   fillLit(cr, lighter(EnemyOrange, 0.2), 66 + std::min(0.0, w), 76 + std::max(0.0, w), 1.5);

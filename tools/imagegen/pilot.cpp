@@ -133,7 +133,7 @@ const Pose Poses[] = {
   {   18,   40,   70,    2,   14,   26,       22,    3,    1.0},   // RightB
   {    0,   20,   20,    4,    4,   18,       34,    1.5,  0.82},  // Dash
   {    0,  150,  160,   35,   25,   26,        0,    4,    1.0},   // Falling
-  {    0,  100,   60,   10,   18,   26,        0,    0,    1.0},   // Crashed
+  {    0,   15,  150,   10,   18,   26,        0,    0,    1.0},   // Crashed
   {    0,    8,    8,   40,   40,   16,        0,    0,    1.0},   // Waiting
 };
 // clang-format on
@@ -154,9 +154,9 @@ void drawPilot(cairo_t* cr, PilotPose pose) {
       return;
     case PilotPose::Crashed:  // lying on the ground, feet to the right
       cairo_save(cr);
-      cairo_translate(cr, 64, 100);
+      cairo_translate(cr, 62, 96);
       cairo_rotate(cr, -M_PI / 2);
-      cairo_scale(cr, 0.85, 0.85);
+      cairo_scale(cr, 0.78, 0.78);
       cairo_translate(cr, -64, -64);
       figure(cr, p);
       cairo_restore(cr);

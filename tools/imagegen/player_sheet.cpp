@@ -254,8 +254,8 @@ Sheet drawPlayerAndEffects() {
   });
   s.tile(65, [](cairo_t* cr) {
     smoke(cr, 64, 34, 40, 0.3, 65);
-    fireball(cr, 64, 70, 30, 650, 0.5);
-    fireball(cr, 64, 100, 40, 651, 0.9);
+    fireball(cr, 64, 68, 28, 650, 0.5);
+    fireball(cr, 64, 94, 32, 651, 0.9);
   });
   s.tile(66, [](cairo_t* cr) {
     scorch(cr, 64, 106, 62, 66);

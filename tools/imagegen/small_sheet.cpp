@@ -241,8 +241,8 @@ Sheet drawSmallCharacters() {
   s.tile(20, [](cairo_t* cr) { swooper(cr, true); });
   s.tile(24, [](cairo_t* cr) { chickSide(cr, 0.75); });
   s.tile(25, [](cairo_t* cr) { chickBack(cr, 0.75); });
-  s.tile(26, [](cairo_t* cr) { chickSide(cr, 1.0); });
-  s.tile(27, [](cairo_t* cr) { chickBack(cr, 1.0); });
+  s.tile(26, [](cairo_t* cr) { chickSide(cr, 0.92); });
+  s.tile(27, [](cairo_t* cr) { chickBack(cr, 0.92); });
   for (int i = 0; i < 4; ++i) s.tile(28 + i, [i](cairo_t* cr) { chest(cr, i >= 2, i & 1); });
   return s;
 }
