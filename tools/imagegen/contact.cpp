@@ -8,7 +8,7 @@ namespace {
 constexpr int Label = 14;
 constexpr int Gap = 4;
 
-// Paints the tile at scale s on a grey checkerboard so transparent parts show.
+// Paints the tile at scale s on a grey checkerboard so transparent areas show.
 void tileWithChecks(cairo_t* cr, const Picture& tile, double x, double y, double s) {
   const double w = tile.width * s, h = tile.height * s;
   for (int cy = 0; cy * 8 < h; ++cy) {

@@ -1,4 +1,4 @@
-// The generator's own parts: its layout table against the game's load table, the colour
+// The generator's own pieces: its layout table against the game's load table, the colour
 // spreading under transparent pixels, the wrapping bands and the three file writers.
 #include <SDL.h>
 #include <SDL_image.h>
@@ -30,7 +30,7 @@ Picture square(int w, int h, uint8_t r, uint8_t g, uint8_t b, uint8_t a) {
 }
 }  // namespace
 
-TEST(ImageGeneratorParts, LayoutTableAgreesWithTheGamesLoadTable) {
+TEST(ImageGeneratorPieces, LayoutTableAgreesWithTheGamesLoadTable) {
   for (int i = 0; i < TextureSheetCount; ++i) {
     const TextureSheet& game = TextureSheets[i];
     const SheetLayout& ours = *Layouts[i];
@@ -45,7 +45,7 @@ TEST(ImageGeneratorParts, LayoutTableAgreesWithTheGamesLoadTable) {
   }
 }
 
-TEST(ImageGeneratorParts, TilesLandWhereTheGameCutsThem) {
+TEST(ImageGeneratorPieces, TilesLandWhereTheGameCutsThem) {
   // Slot 9 of the 64 x 64 sheet (8 to a row) is the second tile of the second row.
   Sheet s(SmallCharacters);
   s.tile(9, [](cairo_t* cr) {
@@ -58,7 +58,7 @@ TEST(ImageGeneratorParts, TilesLandWhereTheGameCutsThem) {
   EXPECT_EQ(s.picture().at(128 + 10, 64 + 10)[3], 0);
 }
 
-TEST(ImageGeneratorParts, TransparentPixelsTakeTheColourOfTheNearestVisibleOnes) {
+TEST(ImageGeneratorPieces, TransparentPixelsTakeTheColourOfTheNearestVisibleOnes) {
   Picture p = square(16, 16, 0, 0, 0, 0);
   for (int y = 0; y < 16; ++y) {
     uint8_t* q = p.at(3, y);
@@ -71,7 +71,7 @@ TEST(ImageGeneratorParts, TransparentPixelsTakeTheColourOfTheNearestVisibleOnes)
   EXPECT_EQ(p.at(15, 8)[3], 0) << "alpha is left alone";
 }
 
-TEST(ImageGeneratorParts, RenderingGivesStraightNotPremultipliedColour) {
+TEST(ImageGeneratorPieces, RenderingGivesStraightNotPremultipliedColour) {
   Picture p = render(4, 4, [](cairo_t* cr) {
     cairo_set_source_rgba(cr, 1.0, 0.5, 0.0, 0.5);
     cairo_paint(cr);
@@ -82,7 +82,7 @@ TEST(ImageGeneratorParts, RenderingGivesStraightNotPremultipliedColour) {
   EXPECT_NEAR(q[3], 128, 2);
 }
 
-TEST(ImageGeneratorParts, BandsWrapFromTheLastTileBackToTheFirst) {
+TEST(ImageGeneratorPieces, BandsWrapFromTheLastTileBackToTheFirst) {
   // A bar drawn across the right end of a four-tile band comes back at the left.
   Sheet s(NearLayers);
   s.band(192, 4, [](cairo_t* cr) {
@@ -95,7 +95,7 @@ TEST(ImageGeneratorParts, BandsWrapFromTheLastTileBackToTheFirst) {
   EXPECT_EQ(s.picture().at(30, 15)[3], 0);
 }
 
-TEST(ImageGeneratorParts, WrittenFilesReadBackAsDrawn) {
+TEST(ImageGeneratorPieces, WrittenFilesReadBackAsDrawn) {
   TempFolder folder;
   Picture p = square(8, 4, 10, 20, 30, 255);
   uint8_t* corner = p.at(7, 0);  // top right: catches flipped or mirrored writers
@@ -122,7 +122,7 @@ TEST(ImageGeneratorParts, WrittenFilesReadBackAsDrawn) {
   EXPECT_EQ(b.at(0, 3)[3], 255) << "an RGB file has no alpha";
 }
 
-TEST(ImageGeneratorParts, JpegKeepsTheColoursOfFlatAreas) {
+TEST(ImageGeneratorPieces, JpegKeepsTheColoursOfFlatAreas) {
   TempFolder folder;
   Picture p = square(32, 32, 200, 40, 40, 255);
   for (int y = 16; y < 32; ++y) {
@@ -138,7 +138,7 @@ TEST(ImageGeneratorParts, JpegKeepsTheColoursOfFlatAreas) {
   EXPECT_NEAR(r.at(4, 28)[2], 220, 8);
 }
 
-TEST(ImageGeneratorParts, WritersReportAFolderThatDoesNotExist) {
+TEST(ImageGeneratorPieces, WritersReportAFolderThatDoesNotExist) {
   Picture p = square(2, 2, 0, 0, 0, 255);
   EXPECT_FALSE(writePng("/nonexistent/folder/a.PNG", p, true));
   EXPECT_FALSE(writeJpeg("/nonexistent/folder/a.JPG", p, 90));
