@@ -76,17 +76,25 @@ void serpentRing(cairo_t* cr) {
 
 // Type 24 and its two kinds of satellites.
 void orbBoss(cairo_t* cr) {
-  ellipsePath(cr, 64, 70, 62, 16);
-  fillLit(cr, DarkMetal, 54, 86, 2.0);
+  // A ringed orb: the far half of the ring behind the body, the near half in front.
+  auto ring = [cr](double from, double to) {
+    cairo_save(cr);
+    cairo_rectangle(cr, 0, from, 128, to - from);
+    cairo_clip(cr);
+    ellipsePath(cr, 64, 70, 62, 16);
+    cairo_new_sub_path(cr);
+    ellipsePath(cr, 64, 70, 48, 10);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    fillLit(cr, Gold, 54, 86, 1.5);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
+    cairo_restore(cr);
+  };
+  ring(0, 70);
   ball(cr, 64, 60, 40, BossCrimson, 2.0);
-  ellipsePath(cr, 64, 72, 62, 16);
-  cairo_new_sub_path(cr);
-  ellipsePath(cr, 64, 70, 50, 10);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-  fillLit(cr, Gold, 56, 88, 1.5);
-  cairo_set_fill_rule(cr, CAIRO_FILL_RULE_WINDING);
-  eye(cr, 64, 52, 15, rgb(0xffd040));
+  ring(70, 128);
+  eye(cr, 64, 50, 15, rgb(0xffd040));
 }
+
 void spikeSatellite(cairo_t* cr) {
   starPath(cr, 64, 64, 56, 24, 8);
   fillLit(cr, Metal, 8, 120, 2.0);

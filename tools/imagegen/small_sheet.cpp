@@ -234,7 +234,7 @@ Sheet drawSmallCharacters() {
   s.tile(15, [](cairo_t* cr) { cloud(cr, 32, 32, 26, mix(Smoke, Scorch, 0.6), 0.9, 15); });
   s.tile(16, [](cairo_t* cr) { cloud(cr, 32, 34, 26, Dust, 0.9, 16); });
   s.tile(17, [](cairo_t* cr) {
-    cloud(cr, 32, 32, 26, lighter(mix(Smoke, Flame, 0.15), 0.35), 0.9, 17);
+    cloud(cr, 32, 32, 26, lighter(mix(Smoke, Flame, 0.15), 0.5), 1.0, 17);
   });
   s.tile(18, warningFlash);
   s.tile(19, [](cairo_t* cr) { swooper(cr, false); });
