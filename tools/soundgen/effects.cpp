@@ -78,9 +78,10 @@ mastering::Audio render(const Recipe& r) {
   dsp::OnePole dc;
   for (float& s : audio.samples) s = static_cast<float>(dc.highpass(s, 20.0));
   mastering::trimTail(audio, -42.0, 0.02);
+  if (r.maxSeconds > 0 && audio.seconds() > r.maxSeconds) audio.samples.resize(frames(r.maxSeconds));
   mastering::applyGain(audio, r.loudnessDb - mastering::shortTermPeakLoudnessDb(audio));
   mastering::limit(audio, -1.5);
-  mastering::fadeEdges(audio, 0.002, std::min(0.03, audio.seconds() * 0.2));
+  mastering::fadeEdges(audio, 0.002, std::min(0.15, audio.seconds() * 0.2));
   return audio;
 }
 

@@ -39,6 +39,7 @@ struct Recipe {
   std::vector<Tune> tunes;  // played together
   double loudnessDb;     // loudness of the loudest 100 ms
   uint32_t seed;
+  double maxSeconds = 0;  // cut (with a fade) after this long; 0 = when it has died away
 };
 
 const std::vector<Recipe>& recipes();

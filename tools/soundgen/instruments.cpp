@@ -9,7 +9,7 @@ using dsp::Wave;
 namespace {
 // wave, wave2, detune, mix2, octave2, pw, cutoff, envCutoff, fDecay, res, {A, D, S, R}, vib, gain, GM
 const std::array<Patch, static_cast<size_t>(PatchId::Count)> Patches = {{
-    {Wave::Saw, Wave::Saw, 9, 0.8, 0, 0.5, 1400, 3200, 0.25, 0.30, {0.005, 0.30, 0.70, 0.12}, 14, 0.30, 81},     // SawLead
+    {Wave::Saw, Wave::Saw, 9, 0.8, 0, 0.5, 1400, 3200, 0.25, 0.30, {0.005, 0.30, 0.70, 0.12}, 14, 0.30, 84},     // SawLead
     {Wave::Square, Wave::Square, 6, 0.5, 1, 0.35, 1800, 2600, 0.18, 0.20, {0.004, 0.20, 0.65, 0.10}, 12, 0.26, 80}, // SquareLead
     {Wave::Triangle, Wave::Sine, 3, 0.6, 1, 0.5, 2400, 1200, 0.30, 0.10, {0.020, 0.40, 0.75, 0.20}, 10, 0.42, 73}, // SoftLead
     {Wave::Square, Wave::Saw, 5, 0.4, 0, 0.25, 700, 4200, 0.09, 0.35, {0.002, 0.16, 0.0, 0.08}, 0, 0.30, 4},      // Pluck
@@ -24,6 +24,10 @@ const std::array<Patch, static_cast<size_t>(PatchId::Count)> Patches = {{
 }  // namespace
 
 const Patch& patch(PatchId id) { return Patches[static_cast<size_t>(id)]; }
+
+namespace {
+constexpr size_t FadeFrames = 220;  // 5 ms
+}  // namespace
 
 void renderNote(const Patch& p, double midiNote, double heldSeconds, double velocity, double pan,
                 dsp::Buffer& out, size_t start) {
@@ -43,6 +47,7 @@ void renderNote(const Patch& p, double midiNote, double heldSeconds, double velo
   for (size_t i = 0; i < frames && (start + i) * 2 + 1 < out.size(); ++i) {
     double t = static_cast<double>(i) / dsp::SampleRate;
     double env = p.amp.at(t, heldSeconds);
+    if (i + FadeFrames > frames) env *= static_cast<double>(frames - i) / FadeFrames;  // no step at the cut
     double vib = 1.0;
     if (p.vibratoCents > 0 && t > 0.25) {
       double depth = std::min(1.0, (t - 0.25) * 3.0) * p.vibratoCents;

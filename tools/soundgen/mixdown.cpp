@@ -68,7 +68,7 @@ mastering::Audio mixdown(const Song& song, const Score& score) {
     }
   }
   mastering::applyGain(audio, song.loudnessDb - mastering::loudnessDb(audio));
-  mastering::limit(audio, -2.0);
+  mastering::limit(audio, -2.5);
   mastering::fadeEdges(audio, 0.005, 0.8);
   return audio;
 }

@@ -86,7 +86,7 @@ Song surfAvenue() {
 }
 
 Song tradingPlaces() {
-  Song s{"TradingPlaces.ogg", "stage 3, secretive", 108, 64, Scale::Dorian, 0.0, {}, {}, {}, {}, {}, {}, 135, 303, -16};
+  Song s{"TradingPlaces.ogg", "stage 3, secretive", 108, 64, Scale::Dorian, 0.0, {}, {}, {}, {}, {}, {}, 135, 303, -15};
   s.parts = {{Role::Lead, P::SoftLead, 76, 0.8, 0.0, 0.5},
              {Role::Bass, P::SawBass, 33, 0.85, 0.0, 0.0},
              {Role::Arp, P::Bell, 64, 0.5, 0.35, 0.6},
@@ -202,7 +202,7 @@ Song nowWeDance() {
 }
 
 Song endlessRoad() {
-  Song s{"EndlessRoad20.ogg", "intermission, calm", 92, 58, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 34, 707, -17};
+  Song s{"EndlessRoad20.ogg", "intermission, calm", 92, 58, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 34, 707, -15};
   s.parts = {{Role::Lead, P::SoftLead, 70, 0.8, 0.0, 0.6},
              {Role::Bass, P::SubBass, 34, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 58, 0.45, 0.35, 0.5},
@@ -249,7 +249,7 @@ Song chase(const char* file) {
 }
 
 Song sky(const char* file) {
-  Song s{file, "open sky", 100, 55, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 90, 909, -16};
+  Song s{file, "open sky", 100, 55, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 90, 909, -15};
   s.parts = {{Role::Lead, P::SoftLead, 79, 0.8, 0.0, 0.5},
              {Role::Bass, P::SubBass, 36, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 67, 0.45, 0.4, 0.4},
