@@ -1,6 +1,8 @@
 // Writes the game's sound effects and music into a folder:
 //   bravin-soundgen OUTDIR [FILE...]
 // With file names, only those files are written (the tests use this).
+//   bravin-soundgen --measure FILE...
+// reads sound files back and prints their length, peak and loudness.
 #include <chrono>
 #include <cstdio>
 #include <set>
@@ -8,6 +10,7 @@
 
 #include "tools/soundgen/effects.h"
 #include "tools/soundgen/encoders.h"
+#include "tools/soundgen/measure.h"
 #include "tools/soundgen/midi_file.h"
 #include "tools/soundgen/mixdown.h"
 #include "tools/soundgen/score.h"
@@ -57,6 +60,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s OUTDIR [FILE...]\n", argv[0]);
     return 2;
   }
+  if (std::string(argv[1]) == "--measure") return measure::printMeasurements(argc - 2, argv + 2);
   const std::string dir = argv[1];
   std::set<std::string> only(argv + 2, argv + argc);
   auto wanted = [&](const std::string& name) { return only.empty() || only.count(name) > 0; };
