@@ -3,7 +3,7 @@
 #include "game/game_state.h"
 #include "render/camera.h"
 #include "render/draw_queue.h"
-#include "render/text.h"
+#include "render/fade.h"
 #include "screens/hud.h"
 #include "screens/ranking.h"
 #include "screens/title.h"

@@ -52,7 +52,9 @@ void adoptReadFile(LoadedFile& file) {
   Preferences.data.swap(image);
   writeDefaultKeys();
   writeDefaultSettings();
-  std::memcpy(Preferences.data.data(), file.data.data(), std::min<size_t>(held, PreferencesSize));
+  if (held > 0) {
+    std::memcpy(Preferences.data.data(), file.data.data(), std::min<size_t>(held, PreferencesSize));
+  }
   if (file.data.size() > PreferencesSize) {
     std::memcpy(Preferences.data.data() + PreferencesSize, file.data.data() + PreferencesSize,
                 file.data.size() - PreferencesSize);

@@ -1,0 +1,26 @@
+#pragma once
+#include <cstdint>
+
+// One shape of a model: which shape, where, how large and in what colour.
+struct ModelPart {
+  int32_t shape;      // Shape
+  double ox, oy, oz;  // offset in model space (y grows downward)
+  double s, t;        // width and depth factor, height factor
+  double r, g, b;     // diffuse colour
+  int32_t segments;   // 0: the detail factor's segment count
+};
+
+constexpr int32_t MaxModelParts = 3;
+struct ModelDef {
+  int32_t model;
+  int32_t partCount;
+  ModelPart parts[MaxModelParts];
+};
+
+// Model numbers at and above this are drawn unlit and flat; below it, lit.
+constexpr int32_t FirstUnlitModel = 0x1004C;
+// The flat disc of the player's shots, drawn in the item's own colour.
+constexpr int32_t DiscModel = 0x1004E;
+
+// The lit models built from shapes; nullptr for a number that is not one of them.
+const ModelDef* findModel(int32_t model);

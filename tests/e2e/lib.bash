@@ -1,0 +1,44 @@
+# Shared by the end-to-end tests: a fresh working folder with the asset folder linked in,
+# and a way to run the real game under Xvfb while pressing keys with xdotool.
+set -u
+BIN=$1
+RESOURCES=$2
+WORK=$(mktemp -d /tmp/bravin-e2e-XXXXXX)
+trap 'rm -rf "$WORK"' EXIT
+cd "$WORK"
+[ -d "$RESOURCES" ] && ln -s "$RESOURCES" resources
+failures=0
+
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+check() {  # check DESCRIPTION COMMAND...
+  local what=$1; shift
+  if "$@"; then echo "ok: $what"; else fail "$what"; fi
+}
+finish() {
+  if [ "$failures" -eq 0 ]; then echo "all checks passed"; exit 0; fi
+  exit 1
+}
+
+# The little-endian signed word at a byte offset of a file.
+word_at() { od -An -t d4 -j "$2" -N 4 "$1" | tr -d ' '; }
+
+# Runs the game under Xvfb with the driver script given on standard input; the script
+# sees $BIN and may use wait_for_window. The game's output lands in out.txt / err.txt,
+# its exit status in status.txt.
+run_under_xvfb() {
+  cat > drive.sh
+  cat > prelude.sh <<PRELUDE
+wait_for_window() {
+  for _ in \$(seq 200); do
+    xdotool search --name BRAVIN >/dev/null 2>&1 && return 0
+    sleep 0.05
+  done
+  return 1
+}
+# Holds a key long enough for the game to see it in its key state, then lets it go.
+press_key() { xdotool keydown "\$1"; sleep 0.15; xdotool keyup "\$1"; }
+start_game() { "$BIN" > out.txt 2> err.txt & GAME=\$!; wait_for_window; sleep 0.5; }
+end_game() { wait \$GAME; echo \$? > status.txt; }
+PRELUDE
+  timeout 60 xvfb-run -a -s "-screen 0 640x480x24" bash -c 'source ./prelude.sh; source ./drive.sh'
+}

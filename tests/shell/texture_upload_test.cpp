@@ -1,0 +1,146 @@
+#include <gtest/gtest.h>
+
+#include <SDL.h>
+#include <SDL_opengl.h>
+
+#include <cstring>
+
+#include "shell/preferences.h"
+#include "shell/startup.h"
+#include "shell/texture_upload.h"
+#include "tests/support/gl_context.h"
+#include "tests/support/temp_folder.h"
+
+namespace {
+// A picture of cols x rows tiles, each tile filled with a colour that names it:
+// red = tile index, green = 200, blue = x within the tile, alpha = 255 - index.
+void writeTileSheet(const char* path, int tileW, int tileH, int cols, int rows) {
+  SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, tileW * cols, tileH * rows, 32,
+                                        0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
+  SDL_LockSurface(s);
+  for (int y = 0; y < s->h; ++y) {
+    auto* row = static_cast<uint8_t*>(s->pixels) + y * s->pitch;
+    for (int x = 0; x < s->w; ++x) {
+      int index = (y / tileH) * cols + x / tileW;
+      uint8_t px[4] = {uint8_t(index), 200, uint8_t(x % tileW), uint8_t(255 - index)};
+      std::memcpy(row + 4 * x, px, 4);
+    }
+  }
+  SDL_UnlockSurface(s);
+  SDL_SaveBMP(s, path);
+  SDL_FreeSurface(s);
+}
+
+std::vector<uint8_t> textureBytes(uint32_t name, int w, int h) {
+  std::vector<uint8_t> out(size_t(w) * h * 4);
+  glBindTexture(GL_TEXTURE_2D, name);
+  glPixelStorei(GL_PACK_ALIGNMENT, 1);
+  glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
+  return out;
+}
+
+GLint textureFilter(uint32_t name) {
+  GLint f = 0;
+  glBindTexture(GL_TEXTURE_2D, name);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &f);
+  return f;
+}
+}  // namespace
+
+TEST(TileCutting, TilesRunRowByRowAcrossAPowerOfTwoColumns) {
+  // 512 pixels of 64-pixel tiles: 8 a row, so tile 9 is the second of the second row.
+  TileOrigin o = tileOrigin(9, 512 / 64, 64, 64);
+  EXPECT_EQ(o.x, 64);
+  EXPECT_EQ(o.y, 64);
+  o = tileOrigin(7, 4, 32, 256);
+  EXPECT_EQ(o.x, 96);
+  EXPECT_EQ(o.y, 256);
+}
+
+TEST(TileCutting, ATileOutsideThePictureIsNotRead) {
+  std::vector<uint8_t> pixels(128 * 64 * 4, 7), tile(64 * 64 * 4, 0);
+  EXPECT_TRUE(cutTile(pixels.data(), 128, 64, 128 * 4, 1, 64, 64, true, tile.data()));
+  EXPECT_FALSE(cutTile(pixels.data(), 128, 64, 128 * 4, 2, 64, 64, true, tile.data()));
+  EXPECT_FALSE(cutTile(pixels.data(), 32, 64, 32 * 4, 0, 64, 64, true, tile.data()));
+  EXPECT_FALSE(cutTile(pixels.data(), 128, 64, 128 * 4, -1, 64, 64, true, tile.data()));
+  // Three columns: the bitwise column rule still stays inside the picture.
+  std::vector<uint8_t> wide(192 * 128 * 4, 1);
+  for (int i = 0; i < 6; ++i) cutTile(wide.data(), 192, 128, 192 * 4, i, 64, 64, false, tile.data());
+}
+
+TEST(TileCutting, RgbTilesDropTheAlphaByte) {
+  uint8_t pixels[2 * 1 * 4] = {1, 2, 3, 4, 5, 6, 7, 8};
+  uint8_t tile[3] = {};
+  ASSERT_TRUE(cutTile(pixels, 2, 1, 8, 1, 1, 1, false, tile));
+  EXPECT_EQ(tile[0], 5);
+  EXPECT_EQ(tile[1], 6);
+  EXPECT_EQ(tile[2], 7);
+}
+
+class TextureUpload : public ::testing::Test {
+ protected:
+  TempFolder dir;
+  void SetUp() override { ASSERT_TRUE(openTestDisplay()); }
+};
+
+TEST_F(TextureUpload, TileNineOfA512WideSheetHoldsTheSecondTileOfTheSecondRow) {
+  writeTileSheet("sheet.bmp", 64, 64, 8, 2);
+  uint32_t names[16] = {};
+  ASSERT_EQ(uploadTextureTiles("sheet.bmp", 64, 64, 16, names, true, 0), 16);
+  std::vector<uint8_t> t = textureBytes(names[9], 64, 64);
+  EXPECT_EQ(t[0], 9);
+  EXPECT_EQ(t[1], 200);
+  EXPECT_EQ(t[3], 255 - 9);
+  EXPECT_EQ(t[4 * 63 + 2], 63);  // the tile's own left-to-right order
+  for (int i = 0; i < 16; ++i) EXPECT_EQ(textureBytes(names[i], 64, 64)[0], i);
+}
+
+TEST_F(TextureUpload, AMissingPictureLeavesItsSlotsUnchanged) {
+  uint32_t names[4] = {0, 0, 0, 0};
+  EXPECT_EQ(uploadTextureTiles("nothing.png", 64, 64, 4, names, true, 1), -1);
+  for (uint32_t n : names) EXPECT_EQ(n, 0u);
+  EXPECT_EQ(uploadTextureTiles("nothing.png", 0, 64, 4, names, true, 1), -1);
+}
+
+TEST_F(TextureUpload, APictureWithFewerTilesThanAskedGivesOnlyThoseItHolds) {
+  writeTileSheet("small.bmp", 64, 64, 2, 1);
+  uint32_t names[8] = {};
+  EXPECT_EQ(uploadTextureTiles("small.bmp", 64, 64, 8, names, true, 0), 2);
+  EXPECT_NE(names[0], 0u);
+  EXPECT_NE(names[1], 0u);
+  for (int i = 2; i < 8; ++i) EXPECT_EQ(names[i], 0u);
+  EXPECT_EQ(uploadTextureTiles("small.bmp", 64, 64, 0, names, true, 0), 0);
+}
+
+TEST_F(TextureUpload, TheFilterFlagPicksLinearOrNearest) {
+  writeTileSheet("f.bmp", 32, 32, 1, 1);
+  uint32_t linear = 0, nearest = 0;
+  uploadTextureTiles("f.bmp", 32, 32, 1, &linear, false, 1);
+  uploadTextureTiles("f.bmp", 32, 32, 1, &nearest, false, 0);
+  EXPECT_EQ(textureFilter(linear), GL_LINEAR);
+  EXPECT_EQ(textureFilter(nearest), GL_NEAREST);
+}
+
+TEST_F(TextureUpload, StartUpFillsTheSlotTableAndStepsTheGreysDown) {
+  dir.write("resources/.keep", {});
+  writeTileSheet("resources/chr64x64texs.PNG", 64, 64, 8, 4);
+  writeTileSheet("resources/mavutitle02.JPG", 512, 512, 1, 1);
+  std::memset(TextureSlots, 0, sizeof TextureSlots);
+  LoadingGreys.count = 0;
+  Preferences.data.assign(PreferencesSize, 0);
+  setPrefWord(PrefOffset::Settings + 4 * SettingTextureFilter, 1);
+  showLoadingGrey(0.9);
+  loadTextureSheets();
+  const double expected[] = {0.9, 0.9, 0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1, 0.0};
+  ASSERT_EQ(LoadingGreys.count, 11);
+  for (int i = 0; i < 11; ++i) EXPECT_DOUBLE_EQ(LoadingGreys.greys[i], expected[i]);
+  for (int s = 0; s < 32; ++s) EXPECT_NE(TextureSlots[s], 0u) << s;
+  for (int s = 32; s < TextureSlotCount; ++s) {
+    if (s == 224) continue;
+    EXPECT_EQ(TextureSlots[s], 0u) << s;  // those files are missing
+  }
+  EXPECT_EQ(textureFilter(TextureSlots[0]), GL_LINEAR);
+  EXPECT_EQ(textureFilter(TextureSlots[224]), GL_NEAREST);  // title pictures: always nearest
+  Pixel p = readPixel(320, 240);
+  EXPECT_EQ(p.r, 0);  // the last grey shown is black
+}

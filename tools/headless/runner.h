@@ -1,0 +1,29 @@
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+struct RunOptions {
+  int32_t frames = 600;
+  std::string script;     // input script file; empty: nothing held
+  std::string resources;  // asset folder to run with
+  std::string dumpDir;    // PNG frame dumps; empty: none
+  int32_t dumpEvery = 60;
+  uint32_t seed = 1;
+  bool realClock = false;  // SDL's clock and real sleeps instead of exact 17 ms steps
+};
+
+struct RunResult {
+  int32_t framesRun = 0;
+  int32_t finalMode = 0;
+  uint64_t digest = 0;
+  std::vector<double> frameMs;  // wall time of each frame step
+  double startUpMs = 0;
+  std::string folder;  // the working folder it ran in
+};
+
+// Runs the game's start-up and frame step headless in a fresh working folder.
+// Answers false with a message in error when it cannot start.
+bool runHeadless(const RunOptions& options, RunResult& result, std::string& error);
+// FNV-1a over the game's fixed state tables.
+uint64_t stateDigest();
