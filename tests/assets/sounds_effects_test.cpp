@@ -60,11 +60,20 @@ TEST_F(SoundEffects, AllThirtyOneLoadAtStartWithoutAnError) {
 // again (a shot every 15 frames, 255 ms), the jingles may take a few seconds.
 double longestSeconds(int n) {
   switch (n) {
-    case 0: return 0.2;                           // player shot
-    case 8: case 10: case 13: case 14: return 0.35;  // lock-on, hit, enemy fire, toss
-    case 20: return 3.5;                          // game over
-    case 25: case 30: return 3.0;                 // boss destroyed, title sting
-    default: return 2.0;
+    case 0:
+      return 0.2;  // player shot
+    case 8:
+    case 10:
+    case 13:
+    case 14:
+      return 0.35;  // lock-on, hit, enemy fire, toss
+    case 20:
+      return 3.5;  // game over
+    case 25:
+    case 30:
+      return 3.0;  // boss destroyed, title sting
+    default:
+      return 2.0;
   }
 }
 
@@ -80,7 +89,8 @@ TEST_F(SoundEffects, EachIsShortAudibleUnderTheCeilingAndStartsAndEndsOnSilence)
     EXPECT_GE(seconds, 0.05);
     EXPECT_LE(seconds, longestSeconds(n));
     int peak = 0;
-    for (size_t i = 0; i < s.count; ++i) peak = std::max(peak, std::abs(static_cast<int>(s.data[i])));
+    for (size_t i = 0; i < s.count; ++i)
+      peak = std::max(peak, std::abs(static_cast<int>(s.data[i])));
     EXPECT_LE(peak, ceiling);
     EXPECT_GE(peak, 3277) << "quieter than -20 dBFS";
     ASSERT_GE(s.count, 4u);
@@ -103,7 +113,8 @@ TEST_F(SoundEffects, FilesArePlainAiff44100Hz16Bit) {
     size_t at = 12;
     bool found = false;
     while (at + 8 <= bytes.size()) {
-      uint32_t size = (uint32_t(bytes[at + 4]) << 24) | (uint32_t(bytes[at + 5]) << 16) | (uint32_t(bytes[at + 6]) << 8) | bytes[at + 7];
+      uint32_t size = (uint32_t(bytes[at + 4]) << 24) | (uint32_t(bytes[at + 5]) << 16) |
+                      (uint32_t(bytes[at + 6]) << 8) | bytes[at + 7];
       if (std::memcmp(bytes.data() + at, "COMM", 4) == 0 && at + 26 <= bytes.size()) {
         found = true;
         int channels = (bytes[at + 8] << 8) | bytes[at + 9];

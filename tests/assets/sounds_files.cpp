@@ -42,7 +42,8 @@ std::string run(const std::string& command, int* status) {
   return out;
 }
 
-std::map<std::string, Measured> measure(const std::string& folder, const std::vector<std::string>& names) {
+std::map<std::string, Measured> measure(const std::string& folder,
+                                        const std::vector<std::string>& names) {
   std::string command = "'" + generatorPath() + "' --measure";
   for (const std::string& n : names) command += " '" + folder + "/" + n + "'";
   int status = 0;
@@ -51,7 +52,9 @@ std::map<std::string, Measured> measure(const std::string& folder, const std::ve
   std::string name;
   while (lines >> name) {
     Measured m;
-    if (!(lines >> m.seconds >> m.channels >> m.rate >> m.peakDb >> m.loudnessDb >> m.shortTermDb >> m.headDb >> m.tailDb)) break;
+    if (!(lines >> m.seconds >> m.channels >> m.rate >> m.peakDb >> m.loudnessDb >> m.shortTermDb >>
+          m.headDb >> m.tailDb))
+      break;
     result[name] = m;
   }
   return result;

@@ -25,7 +25,8 @@ struct Measured {
   double tailDb = 0;       // peak of the last 2 ms
 };
 // Measures the named files in `folder` with the generator's read-back mode.
-std::map<std::string, Measured> measure(const std::string& folder, const std::vector<std::string>& names);
+std::map<std::string, Measured> measure(const std::string& folder,
+                                        const std::vector<std::string>& names);
 
 std::vector<unsigned char> readFile(const std::string& path);
 

@@ -10,14 +10,16 @@ namespace {
 
 TEST(SoundGeneration, TwoRunsWriteIdenticalBytes) {
   // One of each format: a short and a long effect, an OGG, an MP3 and a MIDI track.
-  const std::vector<std::string> files = {"s1000.aif", "s1025.aif", "EndlessRoad20.ogg", "bgm03.mp3", "bgm05.mid"};
+  const std::vector<std::string> files = {"s1000.aif", "s1025.aif", "EndlessRoad20.ogg",
+                                          "bgm03.mp3", "bgm05.mid"};
   TempFolder folder;
   std::string list;
   for (const std::string& f : files) list += " " + f;
   for (const char* run : {"first", "second"}) {
     int status = 0;
-    std::string command = "mkdir -p " + folder.path() + "/" + run + " && '" + sounds::generatorPath() + "' " +
-                          folder.path() + "/" + run + list + " 2>&1";
+    std::string command = "mkdir -p " + folder.path() + "/" + run + " && '" +
+                          sounds::generatorPath() + "' " + folder.path() + "/" + run + list +
+                          " 2>&1";
     std::string out = sounds::run(command, &status);
     ASSERT_EQ(status, 0) << out;
   }
@@ -31,7 +33,8 @@ TEST(SoundGeneration, TwoRunsWriteIdenticalBytes) {
 
 TEST(SoundGeneration, AnUnwritableFolderIsReportedAsAFailure) {
   int status = 0;
-  std::string out = sounds::run("'" + sounds::generatorPath() + "' /nonexistent/folder s1000.aif bgm05.mid 2>&1", &status);
+  std::string out = sounds::run(
+      "'" + sounds::generatorPath() + "' /nonexistent/folder s1000.aif bgm05.mid 2>&1", &status);
   EXPECT_NE(status, 0) << out;
 }
 

@@ -35,7 +35,8 @@ MidiSummary readMidi(const std::vector<unsigned char>& b) {
     s.error = why;
     return s;
   };
-  if (b.size() < 14 || std::string(b.begin(), b.begin() + 4) != "MThd" || be(b, 4, 4) != 6) return fail("header");
+  if (b.size() < 14 || std::string(b.begin(), b.begin() + 4) != "MThd" || be(b, 4, 4) != 6)
+    return fail("header");
   int declared = static_cast<int>(be(b, 10, 2));
   int division = static_cast<int>(be(b, 12, 2));
   if (be(b, 8, 2) != 1 || division <= 0 || division >= 0x8000) return fail("format or division");
@@ -43,7 +44,9 @@ MidiSummary readMidi(const std::vector<unsigned char>& b) {
   long lastTick = 0;
   size_t at = 14;
   while (at + 8 <= b.size()) {
-    if (std::string(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at) + 4) != "MTrk") return fail("chunk id");
+    if (std::string(b.begin() + static_cast<long>(at), b.begin() + static_cast<long>(at) + 4) !=
+        "MTrk")
+      return fail("chunk id");
     size_t end = at + 8 + be(b, at + 4, 4);
     if (end > b.size()) return fail("track runs past the file");
     size_t p = at + 8;
@@ -100,9 +103,12 @@ void readPatchSet(std::set<int>& programs, std::set<int>& drums) {
     std::istringstream words(line);
     std::string first;
     if (!(words >> first)) continue;
-    if (first == "bank") into = &programs;
-    else if (first == "drumset") into = &drums;
-    else if (into && std::isdigit(static_cast<unsigned char>(first[0]))) into->insert(std::stoi(first));
+    if (first == "bank")
+      into = &programs;
+    else if (first == "drumset")
+      into = &drums;
+    else if (into && std::isdigit(static_cast<unsigned char>(first[0])))
+      into->insert(std::stoi(first));
   }
 }
 

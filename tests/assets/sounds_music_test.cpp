@@ -60,12 +60,14 @@ struct Stretch {
   const char* what;
 };
 const Stretch Stretches[] = {
-    {1, std::max(120.0, 7100 * FrameSeconds), "stage 0 until the closing part's track at frame 7100"},
+    {1, std::max(120.0, 7100 * FrameSeconds),
+     "stage 0 until the closing part's track at frame 7100"},
     {2, std::max(120.0, 8000 * FrameSeconds), "stage 1 until frame 8000"},
     {3, std::max(120.0, 7100 * FrameSeconds), "stage 2 until frame 7100"},
     {4, std::max(120.0, 6900 * FrameSeconds), "stage 3 until frame 6900"},
     {5, std::max(66.0, 3800 * FrameSeconds), "the whole bonus stage (3800 frames)"},
-    {6, std::max(150.0, 8600 * FrameSeconds), "the whole of stage 5 (8600 frames) and the closing parts"},
+    {6, std::max(150.0, 8600 * FrameSeconds),
+     "the whole of stage 5 (8600 frames) and the closing parts"},
     {7, std::max(30.0, 1520 * FrameSeconds), "the intermission (1520 frames)"},
 };
 

@@ -23,8 +23,12 @@ double Oscillator::next(Wave wave, double hz, double pulseWidth) {
   double t = phase;
   double out = 0.0;
   switch (wave) {
-    case Wave::Sine: out = std::sin(2.0 * Pi * t); break;
-    case Wave::Saw: out = 2.0 * t - 1.0 - polyBlep(t, dt); break;
+    case Wave::Sine:
+      out = std::sin(2.0 * Pi * t);
+      break;
+    case Wave::Saw:
+      out = 2.0 * t - 1.0 - polyBlep(t, dt);
+      break;
     case Wave::Square:
     case Wave::Triangle: {
       double sq = t < pulseWidth ? 1.0 : -1.0;
@@ -39,7 +43,9 @@ double Oscillator::next(Wave wave, double hz, double pulseWidth) {
       }
       break;
     }
-    case Wave::Noise: out = 0.0; break;
+    case Wave::Noise:
+      out = 0.0;
+      break;
   }
   phase += dt;
   if (phase >= 1.0) phase -= 1.0;

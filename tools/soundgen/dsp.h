@@ -40,7 +40,9 @@ struct Oscillator {
 struct Filter {
   double ic1 = 0.0, ic2 = 0.0;
   double lastCutoff = -1.0, g = 0.0, k = 0.0;
-  struct Out { double low, band, high; };
+  struct Out {
+    double low, band, high;
+  };
   Out process(double in, double cutoffHz, double resonance);  // resonance 0..0.95
 };
 

@@ -8,6 +8,7 @@ using P = instruments::PatchId;
 
 // Layer fields: wave, startHz, endHz, sweepSeconds, cutoffStart, cutoffEnd, resonance,
 //               delay, attack, decay, length, wobbleHz, wobbleSemis, gatePeriod, gain
+// clang-format off
 const std::vector<Recipe> Recipes = {
     {0, "player shot",
      {{W::Square, 1500, 520, 0.07, 5000, 1500, 0.2, 0, 0.001, 0.035, 0.10, 0, 0, 0, 0.5},
@@ -127,6 +128,7 @@ const std::vector<Recipe> Recipes = {
      {{P::SawLead, ". . . . . 62 - 69 - 74 - - - - - -", 0.09, 0.8}, {P::Pad, ". . . . . 50 - - - - - - - - - -", 0.09, 0.8}},
      -12, 31, 2.5},
 };
+// clang-format on
 }  // namespace
 
 const std::vector<Recipe>& recipes() { return Recipes; }

@@ -20,7 +20,8 @@ void renderLayer(const Layer& l, dsp::Noise& noise, dsp::Buffer& out) {
     double t = static_cast<double>(i) / dsp::SampleRate;
     double along = std::min(1.0, t / sweep);
     double hz = l.startHz * std::pow(l.endHz / l.startHz, along);
-    if (l.wobbleSemis > 0) hz *= std::pow(2.0, l.wobbleSemis * wobble.next(dsp::Wave::Sine, l.wobbleHz) / 12.0);
+    if (l.wobbleSemis > 0)
+      hz *= std::pow(2.0, l.wobbleSemis * wobble.next(dsp::Wave::Sine, l.wobbleHz) / 12.0);
     double s;
     if (l.wave == dsp::Wave::Noise) {
       s = colour.process(noise.next(), hz, 0.5).band * 2.0;
@@ -49,10 +50,11 @@ void renderTune(const Tune& tune, dsp::Buffer& out) {
     size_t held = 1;
     while (i + held < tokens.size() && tokens[i + held] == "-") ++held;
     double note = std::stod(tokens[i]);
-    instruments::renderNote(p, note, static_cast<double>(held) * tune.stepSeconds * 0.95, 1.0, 0.0, stereo,
-                            frames(static_cast<double>(i) * tune.stepSeconds));
+    instruments::renderNote(p, note, static_cast<double>(held) * tune.stepSeconds * 0.95, 1.0, 0.0,
+                            stereo, frames(static_cast<double>(i) * tune.stepSeconds));
   }
-  for (size_t i = 0; i < out.size(); ++i) out[i] += static_cast<float>((stereo[i * 2] + stereo[i * 2 + 1]) * 0.5 * tune.gain);
+  for (size_t i = 0; i < out.size(); ++i)
+    out[i] += static_cast<float>((stereo[i * 2] + stereo[i * 2 + 1]) * 0.5 * tune.gain);
 }
 
 double recipeSeconds(const Recipe& r) {
@@ -61,7 +63,8 @@ double recipeSeconds(const Recipe& r) {
   for (const Tune& t : r.tunes) {
     size_t n = 0;
     for (const char* c = t.notes; *c; ++c) n += (*c == ' ') ? 1 : 0;
-    end = std::max(end, static_cast<double>(n + 1) * t.stepSeconds + instruments::patch(t.patch).amp.release * 5.0);
+    end = std::max(end, static_cast<double>(n + 1) * t.stepSeconds +
+                            instruments::patch(t.patch).amp.release * 5.0);
   }
   return end;
 }
@@ -78,7 +81,8 @@ mastering::Audio render(const Recipe& r) {
   dsp::OnePole dc;
   for (float& s : audio.samples) s = static_cast<float>(dc.highpass(s, 20.0));
   mastering::trimTail(audio, -42.0, 0.02);
-  if (r.maxSeconds > 0 && audio.seconds() > r.maxSeconds) audio.samples.resize(frames(r.maxSeconds));
+  if (r.maxSeconds > 0 && audio.seconds() > r.maxSeconds)
+    audio.samples.resize(frames(r.maxSeconds));
   mastering::applyGain(audio, r.loudnessDb - mastering::shortTermPeakLoudnessDb(audio));
   mastering::limit(audio, -1.5);
   mastering::fadeEdges(audio, 0.002, std::min(0.15, audio.seconds() * 0.2));

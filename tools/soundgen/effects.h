@@ -12,15 +12,15 @@ namespace effects {
 // linear attack and exponential decay, optionally chopped into repeating pulses.
 struct Layer {
   dsp::Wave wave;
-  double startHz, endHz;       // pitch sweep (exponential); for noise the filter centre
+  double startHz, endHz;  // pitch sweep (exponential); for noise the filter centre
   double sweepSeconds;
   double cutoffStart, cutoffEnd;  // low-pass sweep; 0 = open
   double resonance;
-  double delay;                // start, seconds
-  double attack, decay;        // seconds; decay is the time constant of the fall
-  double length;               // seconds after which the layer is cut (faded)
+  double delay;                  // start, seconds
+  double attack, decay;          // seconds; decay is the time constant of the fall
+  double length;                 // seconds after which the layer is cut (faded)
   double wobbleHz, wobbleSemis;  // vibrato / siren
-  double gatePeriod;           // seconds per on/off pulse, 0 = continuous
+  double gatePeriod;             // seconds per on/off pulse, 0 = continuous
   double gain;
 };
 
@@ -33,11 +33,11 @@ struct Tune {
 };
 
 struct Recipe {
-  int number;            // effect number: file s<1000 + number>.aif
-  const char* name;      // short name for the asset notes
+  int number;        // effect number: file s<1000 + number>.aif
+  const char* name;  // short name for the asset notes
   std::vector<Layer> layers;
   std::vector<Tune> tunes;  // played together
-  double loudnessDb;     // loudness of the loudest 100 ms
+  double loudnessDb;        // loudness of the loudest 100 ms
   uint32_t seed;
   double maxSeconds = 0;  // cut (with a fade) after this long; 0 = when it has died away
 };

@@ -4,7 +4,8 @@
 
 namespace music {
 
-void addEcho(const dsp::Buffer& send, double delaySeconds, double feedback, double level, dsp::Buffer& out) {
+void addEcho(const dsp::Buffer& send, double delaySeconds, double feedback, double level,
+             dsp::Buffer& out) {
   const size_t delay = static_cast<size_t>(delaySeconds * dsp::SampleRate);
   const size_t frames = send.size() / 2;
   std::vector<float> line(delay * 2, 0.0f);  // left and right lines, crossed on feedback
@@ -16,7 +17,8 @@ void addEcho(const dsp::Buffer& send, double delaySeconds, double feedback, doub
     out[i * 2 + 1] += static_cast<float>(dr * level);
     // The left input enters on the left; each repeat crosses over and loses its highs.
     line[pos * 2] = static_cast<float>(send[i * 2] + feedback * toneR.lowpass(dr, 3500.0));
-    line[pos * 2 + 1] = static_cast<float>(feedback * toneL.lowpass(dl, 3500.0) + send[i * 2 + 1] * 0.3);
+    line[pos * 2 + 1] =
+        static_cast<float>(feedback * toneL.lowpass(dl, 3500.0) + send[i * 2 + 1] * 0.3);
     pos = (pos + 1) % delay;
   }
 }

@@ -41,13 +41,15 @@ bool writeMp3(const std::string& path, const mastering::Audio& audio) {
       left[i] = audio.samples[(pos + i) * static_cast<size_t>(audio.channels)] * 32768.0f;
       right[i] = audio.channels == 2 ? audio.samples[(pos + i) * 2 + 1] * 32768.0f : left[i];
     }
-    int bytes = lame_encode_buffer_float(lame, left.data(), right.data(), static_cast<int>(n), mp3.data(),
-                                         static_cast<int>(mp3.size()));
-    ok = bytes >= 0 && std::fwrite(mp3.data(), 1, static_cast<size_t>(bytes), out) == static_cast<size_t>(bytes);
+    int bytes = lame_encode_buffer_float(lame, left.data(), right.data(), static_cast<int>(n),
+                                         mp3.data(), static_cast<int>(mp3.size()));
+    ok = bytes >= 0 &&
+         std::fwrite(mp3.data(), 1, static_cast<size_t>(bytes), out) == static_cast<size_t>(bytes);
   }
   if (ok) {
     int bytes = lame_encode_flush(lame, mp3.data(), static_cast<int>(mp3.size()));
-    ok = bytes >= 0 && std::fwrite(mp3.data(), 1, static_cast<size_t>(bytes), out) == static_cast<size_t>(bytes);
+    ok = bytes >= 0 &&
+         std::fwrite(mp3.data(), 1, static_cast<size_t>(bytes), out) == static_cast<size_t>(bytes);
   }
   lame_close(lame);
   if (std::fclose(out) != 0) ok = false;

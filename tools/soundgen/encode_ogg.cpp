@@ -11,8 +11,10 @@ constexpr float Quality = 0.2f;  // about 96 kbit/s for stereo 44.1 kHz
 bool writePages(std::FILE* out, ogg_stream_state& stream, bool flush) {
   ogg_page page;
   while (flush ? ogg_stream_flush(&stream, &page) : ogg_stream_pageout(&stream, &page)) {
-    if (std::fwrite(page.header, 1, static_cast<size_t>(page.header_len), out) != static_cast<size_t>(page.header_len) ||
-        std::fwrite(page.body, 1, static_cast<size_t>(page.body_len), out) != static_cast<size_t>(page.body_len)) {
+    if (std::fwrite(page.header, 1, static_cast<size_t>(page.header_len), out) !=
+            static_cast<size_t>(page.header_len) ||
+        std::fwrite(page.body, 1, static_cast<size_t>(page.body_len), out) !=
+            static_cast<size_t>(page.body_len)) {
       return false;
     }
   }
@@ -28,7 +30,8 @@ bool writeOgg(const std::string& path, const mastering::Audio& audio, uint32_t s
   }
   vorbis_info info;
   vorbis_info_init(&info);
-  if (vorbis_encode_init_vbr(&info, audio.channels, static_cast<long>(dsp::SampleRate), Quality) != 0) {
+  if (vorbis_encode_init_vbr(&info, audio.channels, static_cast<long>(dsp::SampleRate), Quality) !=
+      0) {
     std::fclose(out);
     vorbis_info_clear(&info);
     return false;

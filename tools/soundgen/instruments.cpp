@@ -7,6 +7,7 @@ namespace instruments {
 using dsp::Wave;
 
 namespace {
+// clang-format off
 // wave, wave2, detune, mix2, octave2, pw, cutoff, envCutoff, fDecay, res, {A, D, S, R}, vib, gain, GM
 const std::array<Patch, static_cast<size_t>(PatchId::Count)> Patches = {{
     {Wave::Saw, Wave::Saw, 9, 0.8, 0, 0.5, 1400, 3200, 0.25, 0.30, {0.005, 0.30, 0.70, 0.12}, 14, 0.30, 84},     // SawLead
@@ -21,6 +22,7 @@ const std::array<Patch, static_cast<size_t>(PatchId::Count)> Patches = {{
     {Wave::Saw, Wave::Saw, 7, 0.9, 0, 0.5, 700, 2200, 0.35, 0.15, {0.040, 0.40, 0.75, 0.15}, 10, 0.24, 61},      // Brass
     {Wave::Sine, Wave::Sine, 0, 0.55, 1, 0.5, 5000, 0, 0.10, 0.0, {0.008, 0.20, 0.90, 0.06}, 0, 0.30, 16},       // Organ
 }};
+// clang-format on
 }  // namespace
 
 const Patch& patch(PatchId id) { return Patches[static_cast<size_t>(id)]; }
@@ -47,7 +49,8 @@ void renderNote(const Patch& p, double midiNote, double heldSeconds, double velo
   for (size_t i = 0; i < frames && (start + i) * 2 + 1 < out.size(); ++i) {
     double t = static_cast<double>(i) / dsp::SampleRate;
     double env = p.amp.at(t, heldSeconds);
-    if (i + FadeFrames > frames) env *= static_cast<double>(frames - i) / FadeFrames;  // no step at the cut
+    if (i + FadeFrames > frames)
+      env *= static_cast<double>(frames - i) / FadeFrames;  // no step at the cut
     double vib = 1.0;
     if (p.vibratoCents > 0 && t > 0.25) {
       double depth = std::min(1.0, (t - 0.25) * 3.0) * p.vibratoCents;
@@ -59,7 +62,8 @@ void renderNote(const Patch& p, double midiNote, double heldSeconds, double velo
       a.phase = std::fmod(a.phase + mod * 0.02 + 1.0, 1.0);
       s = a.next(Wave::Sine, hz * vib);
     } else {
-      s = a.next(p.wave, hz * vib, p.pulseWidth) + p.mix2 * b.next(p.wave2, hz2 * vib, p.pulseWidth);
+      s = a.next(p.wave, hz * vib, p.pulseWidth) +
+          p.mix2 * b.next(p.wave2, hz2 * vib, p.pulseWidth);
     }
     double cutoff = p.cutoffHz + p.envCutoffHz * velocity * std::exp(-t / p.filterDecay);
     s = filter.process(s, cutoff, p.resonance).low * env * level;
@@ -78,7 +82,8 @@ dsp::Buffer renderDrum(Drum drum, uint32_t seed) {
   dsp::Buffer out;
   auto build = [&](double length, auto&& sample) {
     out.resize(seconds(length));
-    for (size_t i = 0; i < out.size(); ++i) out[i] = static_cast<float>(sample(static_cast<double>(i) / dsp::SampleRate));
+    for (size_t i = 0; i < out.size(); ++i)
+      out[i] = static_cast<float>(sample(static_cast<double>(i) / dsp::SampleRate));
   };
   switch (drum) {
     case Drum::Kick:
@@ -96,10 +101,14 @@ dsp::Buffer renderDrum(Drum drum, uint32_t seed) {
       });
       break;
     case Drum::ClosedHat:
-      build(0.08, [&](double t) { return hp.highpass(noise.next(), 7000.0) * std::exp(-t * 60.0) * 0.35; });
+      build(0.08, [&](double t) {
+        return hp.highpass(noise.next(), 7000.0) * std::exp(-t * 60.0) * 0.35;
+      });
       break;
     case Drum::OpenHat:
-      build(0.40, [&](double t) { return hp.highpass(noise.next(), 6500.0) * std::exp(-t * 8.0) * 0.28; });
+      build(0.40, [&](double t) {
+        return hp.highpass(noise.next(), 6500.0) * std::exp(-t * 8.0) * 0.28;
+      });
       break;
     case Drum::Clap:
       build(0.30, [&](double t) {
@@ -123,7 +132,8 @@ dsp::Buffer renderDrum(Drum drum, uint32_t seed) {
       double base = drum == Drum::LowTom ? 95.0 : 150.0;
       build(0.40, [&](double t) {
         double hz = base * (1.0 + 0.6 * std::exp(-t * 20.0));
-        return (osc.next(Wave::Sine, hz) + noise.next() * 0.2 * std::exp(-t * 60.0)) * std::exp(-t * 9.0) * 0.7;
+        return (osc.next(Wave::Sine, hz) + noise.next() * 0.2 * std::exp(-t * 60.0)) *
+               std::exp(-t * 9.0) * 0.7;
       });
       break;
     }
@@ -133,11 +143,13 @@ dsp::Buffer renderDrum(Drum drum, uint32_t seed) {
         return filter.process(noise.next(), 8000.0, 0.3).band * env * 0.5;
       });
       break;
-    case Drum::Count: break;
+    case Drum::Count:
+      break;
   }
   // Fade the last milliseconds so the one-shot ends on zero.
   size_t fade = std::min(out.size(), seconds(0.005));
-  for (size_t i = 0; i < fade; ++i) out[out.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
+  for (size_t i = 0; i < fade; ++i)
+    out[out.size() - 1 - i] *= static_cast<float>(i) / static_cast<float>(fade);
   return out;
 }
 

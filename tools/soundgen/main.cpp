@@ -6,6 +6,7 @@
 #include <chrono>
 #include <cstdio>
 #include <set>
+#include <stdexcept>
 #include <string>
 
 #include "tools/soundgen/effects.h"
@@ -35,8 +36,9 @@ void report(const std::string& name, const mastering::Audio& a) {
 
 bool writeEffect(const effects::Recipe& r, const std::string& dir, const std::string& name) {
   mastering::Audio audio = effects::render(r);
-  std::printf("%-20s %7.2f s  short-term %6.1f dB  peak %6.2f dBFS  %s\n", name.c_str(), audio.seconds(),
-              mastering::shortTermPeakLoudnessDb(audio), mastering::peakDb(audio), r.name);
+  std::printf("%-20s %7.2f s  short-term %6.1f dB  peak %6.2f dBFS  %s\n", name.c_str(),
+              audio.seconds(), mastering::shortTermPeakLoudnessDb(audio), mastering::peakDb(audio),
+              r.name);
   return encoders::writeAiff(dir + "/" + name, audio);
 }
 
@@ -50,6 +52,7 @@ bool writeSong(const music::Song& song, const std::string& dir) {
   }
   mastering::Audio audio = music::mixdown(song, score);
   report(song.file, audio);
+  std::printf("%-20s %s, %.0f bpm\n", "", song.title.c_str(), song.bpm);
   if (endsWith(song.file, ".ogg")) return encoders::writeOgg(path, audio, serialFor(song.file));
   return encoders::writeMp3(path, audio);
 }
@@ -71,7 +74,13 @@ int main(int argc, char** argv) {
     if (wanted(name)) ok = writeEffect(r, dir, name) && ok;
   }
   for (const music::Song& song : music::songs()) {
-    if (wanted(song.file)) ok = writeSong(song, dir) && ok;
+    if (!wanted(song.file)) continue;
+    try {
+      ok = writeSong(song, dir) && ok;
+    } catch (const std::exception& e) {  // a mistake in the written-out music
+      std::fprintf(stderr, "soundgen: %s: %s\n", song.file.c_str(), e.what());
+      ok = false;
+    }
   }
   double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count();
   std::printf("soundgen: %s in %.1f s\n", ok ? "done" : "FAILED", seconds);

@@ -72,13 +72,14 @@ void limit(Audio& audio, double ceilingDb) {
   const double ceiling = dsp::dbToGain(ceilingDb);
   const size_t frames = audio.frames();
   const size_t ch = static_cast<size_t>(audio.channels);
-  const size_t window = 88;                   // 2 ms of look-ahead
-  const double attack = 1.0 / 88.0;           // per-sample recovery towards 1 backwards
+  const size_t window = 88;          // 2 ms of look-ahead
+  const double attack = 1.0 / 88.0;  // per-sample recovery towards 1 backwards
   const double release = 1.0 / (0.08 * dsp::SampleRate);
   std::vector<double> gain(frames, 1.0);
   for (size_t i = 0; i < frames; ++i) {
     double peak = 0.0;
-    for (size_t c = 0; c < ch; ++c) peak = std::max(peak, std::abs(double(audio.samples[i * ch + c])));
+    for (size_t c = 0; c < ch; ++c)
+      peak = std::max(peak, std::abs(double(audio.samples[i * ch + c])));
     if (peak > ceiling) gain[i] = ceiling / peak;
   }
   // Hold each reduction for the look-ahead window on both sides (sliding minimum).
@@ -93,10 +94,12 @@ void limit(Audio& audio, double ceilingDb) {
     if (i >= window && !q.empty()) held[i - window] = gain[q.front()];
   }
   // Ramp into reductions (backwards) and out of them (forwards); never above `held`.
-  for (size_t i = frames; i-- > 1;) held[i - 1] = std::min(held[i - 1], held[i] + attack * (1.0 - held[i]));
+  for (size_t i = frames; i-- > 1;)
+    held[i - 1] = std::min(held[i - 1], held[i] + attack * (1.0 - held[i]));
   for (size_t i = 1; i < frames; ++i) held[i] = std::min(held[i], held[i - 1] + release);
   for (size_t i = 0; i < frames; ++i) {
-    for (size_t c = 0; c < ch; ++c) audio.samples[i * ch + c] = static_cast<float>(audio.samples[i * ch + c] * held[i]);
+    for (size_t c = 0; c < ch; ++c)
+      audio.samples[i * ch + c] = static_cast<float>(audio.samples[i * ch + c] * held[i]);
   }
 }
 
@@ -108,7 +111,8 @@ void fadeEdges(Audio& audio, double inSeconds, double outSeconds) {
     for (size_t i = 0; i < len; ++i) {
       double g = 0.5 - 0.5 * std::cos(dsp::Pi * static_cast<double>(i) / static_cast<double>(len));
       size_t f = atStart ? i : frames - 1 - i;
-      for (size_t c = 0; c < ch; ++c) audio.samples[f * ch + c] = static_cast<float>(audio.samples[f * ch + c] * g);
+      for (size_t c = 0; c < ch; ++c)
+        audio.samples[f * ch + c] = static_cast<float>(audio.samples[f * ch + c] * g);
     }
   };
   fade(static_cast<size_t>(inSeconds * dsp::SampleRate), true);
@@ -122,7 +126,8 @@ void trimTail(Audio& audio, double thresholdDb, double tailSeconds) {
   for (size_t i = 0; i < audio.samples.size(); ++i) {
     if (std::abs(audio.samples[i]) > threshold) last = i / ch;
   }
-  size_t keep = std::min(audio.frames(), last + 1 + static_cast<size_t>(tailSeconds * dsp::SampleRate));
+  size_t keep =
+      std::min(audio.frames(), last + 1 + static_cast<size_t>(tailSeconds * dsp::SampleRate));
   audio.samples.resize(keep * ch);
 }
 

@@ -42,9 +42,10 @@ int printMeasurements(int count, char** paths) {
     sf_close(file);
     const char* name = std::strrchr(paths[i], '/');
     std::printf("%s %.3f %d %d %.2f %.2f %.2f %.2f %.2f\n", name ? name + 1 : paths[i],
-                static_cast<double>(audio.frames()) / info.samplerate, info.channels, info.samplerate,
-                mastering::peakDb(audio), mastering::loudnessDb(audio),
-                mastering::shortTermPeakLoudnessDb(audio), edgePeakDb(audio, true), edgePeakDb(audio, false));
+                static_cast<double>(audio.frames()) / info.samplerate, info.channels,
+                info.samplerate, mastering::peakDb(audio), mastering::loudnessDb(audio),
+                mastering::shortTermPeakLoudnessDb(audio), edgePeakDb(audio, true),
+                edgePeakDb(audio, false));
   }
   return status;
 }

@@ -28,8 +28,9 @@ void putVarLen(std::vector<uint8_t>& out, uint32_t v) {
 }
 
 std::vector<uint8_t> trackChunk(std::vector<Event> events) {
-  std::stable_sort(events.begin(), events.end(),
-                   [](const Event& a, const Event& b) { return a.tick != b.tick ? a.tick < b.tick : a.order < b.order; });
+  std::stable_sort(events.begin(), events.end(), [](const Event& a, const Event& b) {
+    return a.tick != b.tick ? a.tick < b.tick : a.order < b.order;
+  });
   std::vector<uint8_t> body;
   int last = 0;
   for (const Event& e : events) {
@@ -45,17 +46,23 @@ std::vector<uint8_t> trackChunk(std::vector<Event> events) {
 }
 
 int tickOf(const Score& score, int step) {
-  return step * TicksPerStep + ((step & 1) ? static_cast<int>(std::lround(score.swing * TicksPerStep)) : 0);
+  return step * TicksPerStep +
+         ((step & 1) ? static_cast<int>(std::lround(score.swing * TicksPerStep)) : 0);
 }
-uint8_t velocityByte(double v) { return static_cast<uint8_t>(std::clamp(static_cast<int>(std::lround(v * 110.0)), 1, 127)); }
+uint8_t velocityByte(double v) {
+  return static_cast<uint8_t>(std::clamp(static_cast<int>(std::lround(v * 110.0)), 1, 127));
+}
 }  // namespace
 
 std::vector<uint8_t> midiFileBytes(const Song& song, const Score& score) {
   std::vector<std::vector<Event>> tracks(1);
   // Tempo and metre.
   uint32_t microsPerQuarter = static_cast<uint32_t>(std::lround(60000000.0 / song.bpm));
-  tracks[0].push_back({0, 0, {0xFF, 0x51, 0x03, static_cast<uint8_t>(microsPerQuarter >> 16),
-                              static_cast<uint8_t>(microsPerQuarter >> 8), static_cast<uint8_t>(microsPerQuarter)}});
+  tracks[0].push_back(
+      {0,
+       0,
+       {0xFF, 0x51, 0x03, static_cast<uint8_t>(microsPerQuarter >> 16),
+        static_cast<uint8_t>(microsPerQuarter >> 8), static_cast<uint8_t>(microsPerQuarter)}});
   tracks[0].push_back({0, 0, {0xFF, 0x58, 0x04, 4, 2, 24, 8}});
 
   for (size_t p = 0; p < song.parts.size(); ++p) {
@@ -63,7 +70,8 @@ std::vector<uint8_t> midiFileBytes(const Song& song, const Score& score) {
     const uint8_t ch = static_cast<uint8_t>(p < DrumChannel ? p : p + 1);
     std::vector<Event> events;
     int program = instruments::patch(part.patch).gmProgram;
-    int volume = std::clamp(static_cast<int>(std::lround(100.0 * std::min(1.0, part.level))), 30, 120);
+    int volume =
+        std::clamp(static_cast<int>(std::lround(100.0 * std::min(1.0, part.level))), 30, 120);
     int pan = std::clamp(static_cast<int>(std::lround(64.0 + part.pan * 50.0)), 0, 127);
     events.push_back({0, 0, {static_cast<uint8_t>(0xC0 | ch), static_cast<uint8_t>(program)}});
     events.push_back({0, 0, {static_cast<uint8_t>(0xB0 | ch), 7, static_cast<uint8_t>(volume)}});
@@ -87,7 +95,8 @@ std::vector<uint8_t> midiFileBytes(const Song& song, const Score& score) {
   }
   tracks.push_back(std::move(drums));
   // Let the final chord ring for the tail before the file ends.
-  int endTick = tickOf(score, score.steps + score.finalChordSteps) + static_cast<int>(TailSeconds * song.bpm / 60.0 * TicksPerQuarter);
+  int endTick = tickOf(score, score.steps + score.finalChordSteps) +
+                static_cast<int>(TailSeconds * song.bpm / 60.0 * TicksPerQuarter);
   tracks[0].push_back({endTick, 0, {0xFF, 0x01, 0x00}});  // empty text event marks the end
 
   std::vector<uint8_t> file = {'M', 'T', 'h', 'd', 0, 0, 0, 6, 0, 1};

@@ -37,7 +37,10 @@ mastering::Audio mixdown(const Song& song, const Score& score) {
   std::map<Drum, dsp::Buffer> kit;
   for (const DrumHit& h : score.hits) {
     auto it = kit.find(h.drum);
-    if (it == kit.end()) it = kit.emplace(h.drum, instruments::renderDrum(h.drum, song.seed + static_cast<uint32_t>(h.drum))).first;
+    if (it == kit.end())
+      it = kit.emplace(h.drum,
+                       instruments::renderDrum(h.drum, song.seed + static_cast<uint32_t>(h.drum)))
+               .first;
     const dsp::Buffer& mono = it->second;
     double pan = instruments::drumPan(h.drum);
     double left = std::cos((pan + 1.0) * dsp::Pi / 4.0) * std::sqrt(2.0);

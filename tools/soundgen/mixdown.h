@@ -5,7 +5,8 @@
 
 namespace music {
 
-// Stereo, mastered to the song's loudness with peaks under -2.5 dBFS (the lossy encoders overshoot a little), ending on silence.
+// Stereo, mastered to the song's loudness with peaks under -2.5 dBFS (the lossy encoders overshoot
+// a little), ending on silence.
 mastering::Audio mixdown(const Song& song, const Score& score);
 
 }  // namespace music

@@ -18,11 +18,16 @@ const std::array<int, 7>& scaleSteps(Scale s) {
   static const std::array<int, 7> Mixolydian = {0, 2, 4, 5, 7, 9, 10};
   static const std::array<int, 7> HarmonicMinor = {0, 2, 3, 5, 7, 8, 11};
   switch (s) {
-    case Scale::Major: return Major;
-    case Scale::Minor: return Minor;
-    case Scale::Dorian: return Dorian;
-    case Scale::Mixolydian: return Mixolydian;
-    case Scale::HarmonicMinor: return HarmonicMinor;
+    case Scale::Major:
+      return Major;
+    case Scale::Minor:
+      return Minor;
+    case Scale::Dorian:
+      return Dorian;
+    case Scale::Mixolydian:
+      return Mixolydian;
+    case Scale::HarmonicMinor:
+      return HarmonicMinor;
   }
   return Major;
 }
@@ -67,7 +72,8 @@ struct Writer {
     if (!text || !*text || part < 0) return;
     auto list = tokens(text);
     if (list.empty()) return;
-    if (list.size() % 16 != 0) throw std::runtime_error(std::string("phrase is not whole bars: ") + text);
+    if (list.size() % 16 != 0)
+      throw std::runtime_error(std::string("phrase is not whole bars: ") + text);
     size_t open = SIZE_MAX;  // the note a '-' lengthens
     for (int i = 0; i < steps; ++i) {
       const std::string& t = list[static_cast<size_t>(i) % list.size()];
@@ -107,7 +113,9 @@ struct Writer {
     int lead = partIndex(Role::Lead), counter = partIndex(Role::Counter);
     int bass = partIndex(Role::Bass), arp = partIndex(Role::Arp), pad = partIndex(Role::Pad);
     auto melodyPitch = [&](int part) {
-      return [this, part](const std::string& t, int) { return melodic(t, song.parts[static_cast<size_t>(part)].octave); };
+      return [this, part](const std::string& t, int) {
+        return melodic(t, song.parts[static_cast<size_t>(part)].octave);
+      };
     };
     if (lead >= 0) phrase(sec.lead, lead, start, steps, 0.9, melodyPitch(lead));
     if (counter >= 0) phrase(sec.counter, counter, start, steps, 0.8, melodyPitch(counter));
@@ -118,13 +126,20 @@ struct Writer {
         auto tones = chordTones(song.scale, degree);
         int root = base + tones[0] % 12;  // the bass stays within one octave above `base`
         switch (t[0]) {
-          case 'R': return root;
-          case 'r': return root - 12;
-          case '3': return root + tones[1] - tones[0];
-          case '5': return root + tones[2] - tones[0];
-          case '7': return root + degreeOffset(song.scale, degree + 6) - tones[0];
-          case '8': return root + 12;
-          default: throw std::runtime_error("bad bass token " + t);
+          case 'R':
+            return root;
+          case 'r':
+            return root - 12;
+          case '3':
+            return root + tones[1] - tones[0];
+          case '5':
+            return root + tones[2] - tones[0];
+          case '7':
+            return root + degreeOffset(song.scale, degree + 6) - tones[0];
+          case '8':
+            return root + 12;
+          default:
+            throw std::runtime_error("bad bass token " + t);
         }
       });
     }
@@ -142,7 +157,8 @@ struct Writer {
       for (int bar = 0; bar < sec.bars; ++bar) {
         auto tones = chordTones(song.scale, chordDegreeAt(sec, bar));
         for (int k = 0; k < 3; ++k) {
-          score.notes.push_back({start + bar * StepsPerBar, StepsPerBar, base + tones[static_cast<size_t>(k)], 0.7, pad});
+          score.notes.push_back({start + bar * StepsPerBar, StepsPerBar,
+                                 base + tones[static_cast<size_t>(k)], 0.7, pad});
         }
       }
     }
@@ -161,12 +177,15 @@ struct Writer {
       int len = static_cast<int>(std::strlen(line.hits));
       for (int i = 0; i < steps && len > 0; ++i) {
         char c = line.hits[i % len];
-        if (c == 'x' || c == 'o') score.hits.push_back({start + i, line.drum, c == 'x' ? 1.0 : 0.55});
+        if (c == 'x' || c == 'o')
+          score.hits.push_back({start + i, line.drum, c == 'x' ? 1.0 : 0.55});
       }
     }
   }
 
-  int sectionSteps(int index) const { return song.sections[static_cast<size_t>(index)].bars * StepsPerBar; }
+  int sectionSteps(int index) const {
+    return song.sections[static_cast<size_t>(index)].bars * StepsPerBar;
+  }
 
   void finalChord(int start) {
     const int hold = 2 * StepsPerBar;
@@ -176,12 +195,19 @@ struct Writer {
       const Part& p = song.parts[i];
       int part = static_cast<int>(i);
       switch (p.role) {
-        case Role::Bass: score.notes.push_back({start, hold, p.octave, 0.95, part}); break;
-        case Role::Pad:
-          for (int k = 0; k < 3; ++k) score.notes.push_back({start, hold, p.octave + tones[static_cast<size_t>(k)], 0.8, part});
+        case Role::Bass:
+          score.notes.push_back({start, hold, p.octave, 0.95, part});
           break;
-        case Role::Lead: score.notes.push_back({start, hold, p.octave + 12, 0.85, part}); break;
-        default: break;
+        case Role::Pad:
+          for (int k = 0; k < 3; ++k)
+            score.notes.push_back(
+                {start, hold, p.octave + tones[static_cast<size_t>(k)], 0.8, part});
+          break;
+        case Role::Lead:
+          score.notes.push_back({start, hold, p.octave + 12, 0.85, part});
+          break;
+        default:
+          break;
       }
     }
     score.hits.push_back({start, instruments::Drum::Crash, 1.0});
@@ -190,9 +216,7 @@ struct Writer {
 };
 }  // namespace
 
-double Score::seconds(int step) const {
-  return (step + ((step & 1) ? swing : 0.0)) * stepSeconds;
-}
+double Score::seconds(int step) const { return (step + ((step & 1) ? swing : 0.0)) * stepSeconds; }
 
 Score compose(const Song& song) {
   Score score;

@@ -7,11 +7,11 @@
 namespace music {
 
 struct Note {
-  int step;        // start, in sixteenths from the beginning
-  int length;      // in sixteenths
-  int pitch;       // MIDI note
-  double velocity; // 0..1
-  int part;        // index into Song::parts
+  int step;         // start, in sixteenths from the beginning
+  int length;       // in sixteenths
+  int pitch;        // MIDI note
+  double velocity;  // 0..1
+  int part;         // index into Song::parts
 };
 
 struct DrumHit {

@@ -30,18 +30,19 @@ enum class Role : uint8_t { Lead, Counter, Bass, Arp, Pad };
 struct Part {
   Role role;
   instruments::PatchId patch;
-  int octave;     // MIDI note of degree 1 (lead, counter, arp) or of the bass root range
-  double level;   // linear, on top of the patch gain
-  double pan;     // -1 left .. 1 right
-  double send;    // to the delay and reverb
+  int octave;    // MIDI note of the tonic in this part's register (the bass keeps its roots
+                 // within the octave above it)
+  double level;  // linear, on top of the patch gain
+  double pan;    // -1 left .. 1 right
+  double send;   // to the delay and reverb
 };
 
 struct Section {
   const char* name;
   int bars;
-  const char* chords;   // scale degree per bar ('1'..'7', "4m" style suffix not needed: diatonic)
-  const char* drums;    // pattern name, "" for none
-  const char* bass;     // "" for none
+  const char* chords;  // scale degree per bar ('1'..'7', "4m" style suffix not needed: diatonic)
+  const char* drums;   // pattern name, "" for none
+  const char* bass;    // "" for none
   const char* lead;
   const char* counter;
   const char* arp;
@@ -50,21 +51,20 @@ struct Section {
 };
 
 struct Song {
-  std::string file;        // name under resources/
-  std::string title;       // what it is called in the asset notes
+  std::string file;   // name under resources/
+  std::string title;  // its character, printed in the generator's report
   double bpm;
-  int key;                 // MIDI note of the tonic (degree 1 of the lead octave is set per part)
   Scale scale;
-  double swing;            // 0 straight .. 0.3 heavy, delays the off sixteenths
+  double swing;             // 0 straight .. 0.3 heavy, delays the off sixteenths
   std::vector<Part> parts;  // index by Role order: one part per role at most
   std::vector<DrumPattern> drumPatterns;
   std::vector<Section> sections;
-  std::vector<int> intro;   // section indexes played once at the start
-  std::vector<int> body;    // repeated until the piece is long enough
-  std::vector<int> outro;   // played once before the final chord
-  double minSeconds;        // the whole piece, final chord included, lasts at least this
+  std::vector<int> intro;  // section indexes played once at the start
+  std::vector<int> body;   // repeated until the piece is long enough
+  std::vector<int> outro;  // played once before the final chord
+  double minSeconds;       // the whole piece, final chord included, lasts at least this
   uint32_t seed;
-  double loudnessDb;        // mastering target
+  double loudnessDb;  // mastering target
 };
 
 const std::vector<Song>& songs();

@@ -5,6 +5,8 @@
 
 namespace music {
 namespace {
+// The music reads best laid out by hand, a part or a bar to a line.
+// clang-format off
 using D = instruments::Drum;
 using P = instruments::PatchId;
 
@@ -24,7 +26,7 @@ DrumPattern half() {
 DrumPattern pulse() { return {"pulse", {{D::Kick, "x...x...x...x..."}}}; }
 
 Song breakingNow() {
-  Song s{"BreakingNow.ogg", "stage 1 opener", 138, 62, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 135, 101, -15};
+  Song s{"BreakingNow.ogg", "first stage: bright, driving synth rock", 138, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 135, 101, -15};
   s.parts = {{Role::Lead, P::SawLead, 74, 0.9, 0.1, 0.35},
              {Role::Counter, P::SquareLead, 62, 0.6, -0.35, 0.2},
              {Role::Bass, P::SawBass, 38, 0.9, 0.0, 0.0},
@@ -56,7 +58,7 @@ Song breakingNow() {
 }
 
 Song surfAvenue() {
-  Song s{"SurfAvenue.ogg", "stage 2, breezy", 124, 55, Scale::Mixolydian, 0.14, {}, {}, {}, {}, {}, {}, 145, 202, -15};
+  Song s{"SurfAvenue.ogg", "second stage: breezy and swung", 124, Scale::Mixolydian, 0.14, {}, {}, {}, {}, {}, {}, 145, 202, -15};
   s.parts = {{Role::Lead, P::SquareLead, 67, 0.85, -0.1, 0.4},
              {Role::Bass, P::SubBass, 36, 1.0, 0.0, 0.0},
              {Role::Arp, P::Pluck, 55, 0.55, 0.45, 0.35},
@@ -86,7 +88,7 @@ Song surfAvenue() {
 }
 
 Song tradingPlaces() {
-  Song s{"TradingPlaces.ogg", "stage 3, secretive", 108, 64, Scale::Dorian, 0.0, {}, {}, {}, {}, {}, {}, 135, 303, -15};
+  Song s{"TradingPlaces.ogg", "third stage: secretive, half-time", 108, Scale::Dorian, 0.0, {}, {}, {}, {}, {}, {}, 135, 303, -15};
   s.parts = {{Role::Lead, P::SoftLead, 76, 0.8, 0.0, 0.5},
              {Role::Bass, P::SawBass, 33, 0.85, 0.0, 0.0},
              {Role::Arp, P::Bell, 64, 0.5, 0.35, 0.6},
@@ -115,7 +117,7 @@ Song tradingPlaces() {
 }
 
 Song tvStarTonight() {
-  Song s{"TVStarTonight.ogg", "stage 4, gritty", 148, 57, Scale::HarmonicMinor, 0.0, {}, {}, {}, {}, {}, {}, 130, 404, -15};
+  Song s{"TVStarTonight.ogg", "fourth stage: gritty and pounding", 148, Scale::HarmonicMinor, 0.0, {}, {}, {}, {}, {}, {}, 130, 404, -15};
   s.parts = {{Role::Lead, P::SawLead, 69, 0.85, 0.15, 0.3},
              {Role::Bass, P::SawBass, 33, 0.95, 0.0, 0.0},
              {Role::Arp, P::Brass, 57, 0.7, -0.3, 0.2},
@@ -144,7 +146,7 @@ Song tvStarTonight() {
 }
 
 Song popNews() {
-  Song s{"PopNews60.ogg", "bonus stage, bouncy", 132, 65, Scale::Major, 0.2, {}, {}, {}, {}, {}, {}, 72, 505, -15};
+  Song s{"PopNews60.ogg", "bonus stage: bouncy organ", 132, Scale::Major, 0.2, {}, {}, {}, {}, {}, {}, 72, 505, -15};
   s.parts = {{Role::Lead, P::Organ, 65, 0.8, 0.0, 0.3},
              {Role::Counter, P::Bell, 77, 0.45, 0.4, 0.5},
              {Role::Bass, P::SubBass, 41, 1.0, 0.0, 0.0},
@@ -172,7 +174,7 @@ Song popNews() {
 }
 
 Song nowWeDance() {
-  Song s{"NowWeDance.ogg", "bosses, driving", 164, 60, Scale::Minor, 0.0, {}, {}, {}, {}, {}, {}, 160, 606, -15};
+  Song s{"NowWeDance.ogg", "bosses and closing parts: fast and urgent", 164, Scale::Minor, 0.0, {}, {}, {}, {}, {}, {}, 160, 606, -15};
   s.parts = {{Role::Lead, P::SawLead, 72, 0.85, 0.1, 0.3},
              {Role::Bass, P::SawBass, 36, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 60, 0.5, -0.45, 0.3},
@@ -202,7 +204,7 @@ Song nowWeDance() {
 }
 
 Song endlessRoad() {
-  Song s{"EndlessRoad20.ogg", "intermission, calm", 92, 58, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 34, 707, -15};
+  Song s{"EndlessRoad20.ogg", "intermission: calm", 92, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 34, 707, -15};
   s.parts = {{Role::Lead, P::SoftLead, 70, 0.8, 0.0, 0.6},
              {Role::Bass, P::SubBass, 34, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 58, 0.45, 0.35, 0.5},
@@ -224,7 +226,7 @@ Song endlessRoad() {
 
 // Pieces for stage-sequence files.
 Song chase(const char* file) {
-  Song s{file, "fast chase", 150, 65, Scale::Minor, 0.0, {}, {}, {}, {}, {}, {}, 90, 808, -15};
+  Song s{file, "fast chase", 150, Scale::Minor, 0.0, {}, {}, {}, {}, {}, {}, 90, 808, -15};
   s.parts = {{Role::Lead, P::SquareLead, 77, 0.85, 0.1, 0.3},
              {Role::Bass, P::SawBass, 41, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 65, 0.5, -0.4, 0.3},
@@ -249,7 +251,7 @@ Song chase(const char* file) {
 }
 
 Song sky(const char* file) {
-  Song s{file, "open sky", 100, 55, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 90, 909, -15};
+  Song s{file, "open sky", 100, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 90, 909, -15};
   s.parts = {{Role::Lead, P::SoftLead, 79, 0.8, 0.0, 0.5},
              {Role::Bass, P::SubBass, 36, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 67, 0.45, 0.4, 0.4},
@@ -274,7 +276,7 @@ Song sky(const char* file) {
 }
 
 Song groove(const char* file) {
-  Song s{file, "slow funk", 116, 62, Scale::Dorian, 0.18, {}, {}, {}, {}, {}, {}, 90, 1010, -15};
+  Song s{file, "slow funk", 116, Scale::Dorian, 0.18, {}, {}, {}, {}, {}, {}, 90, 1010, -15};
   s.parts = {{Role::Lead, P::Organ, 74, 0.75, 0.1, 0.3},
              {Role::Bass, P::SawBass, 38, 0.95, 0.0, 0.0},
              {Role::Arp, P::Pluck, 62, 0.5, -0.4, 0.3},
@@ -299,7 +301,7 @@ Song groove(const char* file) {
 }
 
 Song march(const char* file) {
-  Song s{file, "march", 120, 60, Scale::HarmonicMinor, 0.0, {}, {}, {}, {}, {}, {}, 90, 1111, -15};
+  Song s{file, "march", 120, Scale::HarmonicMinor, 0.0, {}, {}, {}, {}, {}, {}, 90, 1111, -15};
   s.parts = {{Role::Lead, P::Brass, 72, 0.85, 0.0, 0.3},
              {Role::Bass, P::SubBass, 36, 1.0, 0.0, 0.0},
              {Role::Pad, P::Strings, 48, 0.7, -0.2, 0.5}};
@@ -328,6 +330,7 @@ std::vector<Song> allSongs() {
                             chase("bgm04.mid"), sky("bgm05.mid"), groove("bgm06.mid"), march("bgm07.mid")};
   return list;
 }
+// clang-format on
 }  // namespace
 
 const std::vector<Song>& songs() {
