@@ -10,7 +10,7 @@ packages=(
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth xdotool x11-utils
   libcairo2-dev libjpeg62-turbo-dev fonts-dejavu-core
-  libsndfile1-dev libvorbis-dev libmp3lame-dev freepats sox
+  libsndfile1-dev libvorbis-dev libmp3lame-dev freepats timgm6mb-soundfont sox
 )
 
 missing=()
