@@ -15,6 +15,8 @@ uint32_t frameWait(uint32_t t0, uint32_t t1, GameMode r) {
   return wait;
 }
 
+void shutDownPlatform() { SDL_Quit(); }
+
 GameMode loopPass(bool& quit) {
   SDL_Event event;
   while (SDL_PollEvent(&event)) {
@@ -38,6 +40,6 @@ int runFrameLoop() {
     r = loopPass(quit);
   } while ((r & ModeNumberMask) != Mode::Quit && !quit);
   savePreferences();
-  SDL_Quit();
+  shutDownPlatform();
   return 0;
 }

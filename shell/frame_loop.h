@@ -13,5 +13,7 @@ int runFrameLoop();
 // 17 ms, or nothing when it overran (unsigned arithmetic: ticks going backwards count as
 // an overrun) or was not drawn.
 uint32_t frameWait(uint32_t t0, uint32_t t1, GameMode r);
+// Closes SDL (video, audio, joystick), as the program does at its end.
+void shutDownPlatform();
 // One pass of the loop; sets quit on a window-close request. Answers the frame's mode.
 GameMode loopPass(bool& quit);

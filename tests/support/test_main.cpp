@@ -1,8 +1,10 @@
 // The tests' own main: every test program runs headless, on SDL's offscreen video and
-// dummy audio drivers, unless the caller chose others.
+// dummy audio drivers, unless the caller chose others, and closes SDL before it exits.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+
+#include "shell/frame_loop.h"
 
 extern "C" const char* __asan_default_options() { return "detect_leaks=0"; }
 
@@ -12,5 +14,8 @@ int main(int argc, char** argv) {
   setenv("BRAVIN_SOURCE_DIR", BRAVIN_SOURCE_DIR, 0);
   setenv("BRAVIN_RESOURCES", BRAVIN_RESOURCES, 0);
   ::testing::InitGoogleTest(&argc, argv);
-  return RUN_ALL_TESTS();
+  int status = RUN_ALL_TESTS();
+  // Stop the audio thread before the libraries are torn down at exit.
+  shutDownPlatform();
+  return status;
 }

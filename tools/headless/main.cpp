@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <string>
 
+#include "shell/frame_loop.h"
 #include "tools/headless/runner.h"
 
 namespace {
@@ -60,6 +61,7 @@ int main(int argc, char** argv) {
   RunResult result;
   std::string error;
   bool ran = runHeadless(options, result, error);
+  shutDownPlatform();
   std::error_code ignored;
   if (!result.folder.empty()) std::filesystem::remove_all(result.folder, ignored);
   if (!ran) {
