@@ -9,7 +9,7 @@ packages=(
   libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
   xvfb xauth xdotool x11-utils
-  libcairo2-dev libjpeg62-turbo-dev fonts-dejavu-core
+  libcairo2-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
   libsndfile1-dev libvorbis-dev libmp3lame-dev freepats timgm6mb-soundfont sox
 )
 
