@@ -5,8 +5,10 @@ source "$(dirname "$0")/lib.bash"
 
 run_under_xvfb <<'DRIVE'
 start_game
+# The defaults are in once the created file has been written back.
+wait_for_word bravin.pref 0 273
 cp bravin.pref pref-at-start
-press_key Escape
+press_until_exit Escape
 end_game
 DRIVE
 

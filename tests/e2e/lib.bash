@@ -37,6 +37,23 @@ wait_for_window() {
 }
 # Holds a key long enough for the game to see it in its key state, then lets it go.
 press_key() { xdotool keydown "\$1"; sleep 0.15; xdotool keyup "\$1"; }
+# Presses a key again and again until the game has ended: a press that comes while the
+# game is still loading, before its first frame, is not seen.
+press_until_exit() {
+  for _ in \$(seq 60); do
+    kill -0 \$GAME 2>/dev/null || return 0
+    press_key "\$1"
+    sleep 0.35
+  done
+}
+# Waits until the word at a byte offset of a file holds a value.
+wait_for_word() {
+  for _ in \$(seq 400); do
+    [ "\$(od -An -t d4 -j "\$2" -N 4 "\$1" 2>/dev/null | tr -d ' ')" = "\$3" ] && return 0
+    sleep 0.05
+  done
+  return 1
+}
 start_game() { "$BIN" > out.txt 2> err.txt & GAME=\$!; wait_for_window; sleep 0.5; }
 end_game() { wait \$GAME; echo \$? > status.txt; }
 PRELUDE
