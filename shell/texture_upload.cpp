@@ -61,6 +61,8 @@ SDL_Surface* loadAsRgba(const char* path) {
   return converted;
 }
 
+}  // namespace
+
 uint32_t makeTexture(const uint8_t* staging, int32_t w, int32_t h, bool alpha, int32_t filter) {
   GLuint name = 0;
   glGenTextures(1, &name);
@@ -73,7 +75,6 @@ uint32_t makeTexture(const uint8_t* staging, int32_t w, int32_t h, bool alpha, i
   glTexImage2D(GL_TEXTURE_2D, 0, format, w, h, 0, format, GL_UNSIGNED_BYTE, staging);
   return name;
 }
-}  // namespace
 
 int32_t uploadTextureTiles(const char* path, int32_t w, int32_t h, int32_t n, uint32_t* dest,
                            bool alpha, int32_t filter) {

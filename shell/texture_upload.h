@@ -29,6 +29,10 @@ TileOrigin tileOrigin(int32_t i, int32_t cols, int32_t w, int32_t h);
 bool cutTile(const uint8_t* pixels, int32_t width, int32_t height, int32_t pitch, int32_t i,
              int32_t w, int32_t h, bool alpha, uint8_t* dest);
 
+// Makes one texture of w x h pixels (4 bytes each with alpha, else 3), linear filtered
+// when filter is non-zero, else nearest, with no mipmaps. Answers its name.
+uint32_t makeTexture(const uint8_t* pixels, int32_t w, int32_t h, bool alpha, int32_t filter);
+
 // Loads a picture and makes one texture per tile, names stored at dest[0..n-1].
 // Returns the number of textures made (tiles the picture does not hold are left
 // unchanged), 0 when n < 1, or -1 when the picture cannot be loaded.

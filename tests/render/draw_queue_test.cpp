@@ -16,7 +16,7 @@ const double Green[4] = {0.0, 1.0, 0.0, 1.0};
 const double Blue[4] = {0.0, 0.0, 1.0, 1.0};
 
 uint32_t whiteTexture() {
-  static uint32_t name = makeTexture(1, 1, {0xFFFFFFFF});
+  static uint32_t name = makeTestTexture(1, 1, {0xFFFFFFFF});
   return name;
 }
 

@@ -143,7 +143,7 @@ TEST_F(GroundPlane, CeilingIsMirroredInX) {
 }
 
 TEST_F(GroundPlane, TexturedSquareShowsItsPictureOnceAndModelsBelowItAreHidden) {
-  uint32_t texture = makeTexture(2, 2, {0xFF0000FF, 0xFF0000FF, 0xFF0000FF, 0xFF0000FF});
+  uint32_t texture = makeTestTexture(2, 2, {0xFF0000FF, 0xFF0000FF, 0xFF0000FF, 0xFF0000FF});
   double colour[3] = {1.0, 1.0, 1.0};
   drawGroundPlane(-2048.0, 480.0, 0.0, colour, texture);
   Pixel p = readPixel(320, 400);

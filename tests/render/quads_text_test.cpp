@@ -19,7 +19,7 @@ const double White[4] = {1.0, 1.0, 1.0, 1.0};
 
 // Four texels: red top-left, green top-right, blue bottom-left, white bottom-right.
 uint32_t quadrantTexture() {
-  static uint32_t name = makeTexture(2, 2, {0xFF0000FF, 0x00FF00FF, 0x0000FFFF, 0xFFFFFFFF});
+  static uint32_t name = makeTestTexture(2, 2, {0xFF0000FF, 0x00FF00FF, 0x0000FFFF, 0xFFFFFFFF});
   return name;
 }
 
@@ -91,7 +91,7 @@ class Text : public RenderTest {
     RenderTest::SetUp();
     std::copy(std::begin(SmallFontTiles), std::end(SmallFontTiles), savedSmall_.begin());
     std::copy(std::begin(LargeFontTiles), std::end(LargeFontTiles), savedLarge_.begin());
-    uint32_t glyph = makeTexture(2, 1, {0x000000FF, 0xFFFFFFFF});
+    uint32_t glyph = makeTestTexture(2, 1, {0x000000FF, 0xFFFFFFFF});
     std::fill(std::begin(SmallFontTiles), std::end(SmallFontTiles), glyph);
     std::fill(std::begin(LargeFontTiles), std::end(LargeFontTiles), glyph);
   }
@@ -136,7 +136,7 @@ TEST_F(Quads, AngleTurnsThePictureClockwiseOnScreen) {
 
 TEST_F(Quads, ColourTintsAndItsAlphaBlends) {
   const double halfRed[4] = {1.0, 0.0, 0.0, 0.5};
-  drawTexturedQuad(0.0, 240.0, 120.0, 10.0, 10.0, 0.0, halfRed, makeTexture(1, 1, {0xFFFFFFFF}));
+  drawTexturedQuad(0.0, 240.0, 120.0, 10.0, 10.0, 0.0, halfRed, makeTestTexture(1, 1, {0xFFFFFFFF}));
   Pixel p = readPixel(320, 240);
   EXPECT_NEAR(p.r, 128, 1);
   EXPECT_EQ(p.g, 0);

@@ -10,6 +10,7 @@
 #include "render/camera.h"
 #include "render/draw_queue.h"
 #include "render/meshes.h"
+#include "shell/texture_upload.h"
 #include "tests/support/gl_context.h"
 
 // The game's display with the start-up GL state, cleared to black, the camera placed at
@@ -41,19 +42,12 @@ inline int screenX(double x, double z) { return int(320.0 + x * 240.0 / z); }
 inline int screenY(double y, double z) { return int(240.0 + (y - 240.0) * 240.0 / z); }
 
 // A texture from RGBA pixels given as 0xRRGGBBAA, rows top first, nearest filtered.
-inline uint32_t makeTexture(int w, int h, std::initializer_list<uint32_t> rgba) {
+inline uint32_t makeTestTexture(int w, int h, std::initializer_list<uint32_t> rgba) {
   std::vector<uint8_t> bytes;
   for (uint32_t p : rgba) {
     for (int shift : {24, 16, 8, 0}) bytes.push_back(uint8_t(p >> shift));
   }
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, bytes.data());
-  return name;
+  return makeTexture(bytes.data(), w, h, true, 0);
 }
 
 // Where the screen differs from black, and how much of it does.

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "render/text.h"
+#include "shell/texture_upload.h"
 
 namespace {
 // A texture from a cairo ARGB32 surface (premultiplied, native-endian words).
@@ -30,14 +31,7 @@ uint32_t uploadSurface(cairo_surface_t* surface) {
       out[3] = a;
     }
   }
-  GLuint name = 0;
-  glGenTextures(1, &name);
-  glBindTexture(GL_TEXTURE_2D, name);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_LINEAR);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR);
-  glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-  glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, w, h, 0, GL_RGBA, GL_UNSIGNED_BYTE, rgba.data());
-  return name;
+  return makeTexture(rgba.data(), w, h, true, 1);
 }
 
 uint32_t glyph(int cell, char c) {
