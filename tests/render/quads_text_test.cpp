@@ -136,7 +136,8 @@ TEST_F(Quads, AngleTurnsThePictureClockwiseOnScreen) {
 
 TEST_F(Quads, ColourTintsAndItsAlphaBlends) {
   const double halfRed[4] = {1.0, 0.0, 0.0, 0.5};
-  drawTexturedQuad(0.0, 240.0, 120.0, 10.0, 10.0, 0.0, halfRed, makeTestTexture(1, 1, {0xFFFFFFFF}));
+  drawTexturedQuad(0.0, 240.0, 120.0, 10.0, 10.0, 0.0, halfRed,
+                   makeTestTexture(1, 1, {0xFFFFFFFF}));
   Pixel p = readPixel(320, 240);
   EXPECT_NEAR(p.r, 128, 1);
   EXPECT_EQ(p.g, 0);
