@@ -2,7 +2,6 @@
 
 #include <cmath>
 
-#include "render/sine_table.h"
 #include "render/text.h"
 
 MeshPoint SphereGrid[SphereRows][SphereColumns];
@@ -63,6 +62,5 @@ int32_t loadFontsAndModels() {
   loadFonts();
   setMeshDetail(StartupDetail);
   buildMeshes();
-  fillSineTables();
   return 0;
 }

@@ -29,5 +29,5 @@ int32_t detailSegments();
 // Fills the sphere grid and its normals, then the circle and its normals.
 void buildMeshes();
 
-// The fonts, the procedural meshes and the sine tables, built once at start-up.
+// The fonts and the procedural meshes, built once at start-up.
 int32_t loadFontsAndModels();

@@ -8,6 +8,7 @@
 
 #include "actors/stage_sequence.h"
 #include "game/game_state.h"
+#include "game/geometry.h"
 #include "render/meshes.h"
 #include "shell/audio.h"
 #include "shell/input.h"
@@ -92,6 +93,7 @@ int32_t startUp() {
   setOpenGlState();
   showLoadingGrey(0.9);
   loadFontsAndModels();
+  fillSineTables();
   loadTextureSheets();
   glClearColor(0.01f, 0.02f, 0.1f, 0.0f);
   applySettings();

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "render/shapes.h"
-#include "render/sine_table.h"
 #include "render/text.h"
 #include "tests/render/render_fixture.h"
 #include "tests/support/temp_folder.h"
@@ -79,16 +78,6 @@ TEST(Meshes, CircleNormalsAreHorizontalAndFaceTheMiddleOfTheirSide) {
   }
 }
 
-TEST(Meshes, SineTablesHoldA256thOfATurnPerStep) {
-  fillSineTables();
-  EXPECT_EQ(SineTable[0], 0.0);
-  EXPECT_EQ(CosineTable[0], 1.0);
-  EXPECT_NEAR(SineTable[64], 1.0, 1e-12);
-  EXPECT_NEAR(CosineTable[128], -1.0, 1e-12);
-  EXPECT_NEAR(SineTable[192], -1.0, 1e-12);
-  EXPECT_NEAR(SineTable[255], std::sin(255 * 0.024543692603125), 1e-15);
-}
-
 TEST(Meshes, DetailFactorFromSettingsIsHeldToWhatTheShapesCanDraw) {
   setMeshDetail(2);
   EXPECT_EQ(MeshDetailFactor, 2);
@@ -115,16 +104,14 @@ TEST(Meshes, SegmentCountsGiveTheirStepThroughTheTables) {
   EXPECT_EQ(segmentStep(1 << 30), 1);
 }
 
-TEST(Meshes, StartUpLoadsFontsThenSetsDetailFourAndFillsTheTables) {
+TEST(Meshes, StartUpLoadsFontsThenSetsDetailFourAndBuildsTheMeshes) {
   ASSERT_TRUE(openTestDisplay());
   TempFolder folder;  // no resources/: the fonts fail and stay empty
   for (uint32_t& t : SmallFontTiles) t = 0;
   setMeshDetail(8);
-  SineTable[64] = 0.0;
   SphereGrid[0][0] = {0.0f, 0.0f, 0.0f};
   EXPECT_EQ(loadFontsAndModels(), 0);
   EXPECT_EQ(MeshDetailFactor, 4);
-  EXPECT_NEAR(SineTable[64], 1.0, 1e-12);
   EXPECT_FLOAT_EQ(SphereGrid[0][0].z, 1.0f);
   EXPECT_EQ(SmallFontTiles[0], 0u);
 }
