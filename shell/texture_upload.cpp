@@ -9,6 +9,10 @@
 
 uint32_t TextureSlots[TextureSlotCount];
 
+uint32_t textureForSlot(int32_t slot) {
+  return slot >= 0 && slot < TextureSlotCount ? TextureSlots[slot] : 0;
+}
+
 // clang-format off
 const TextureSheet TextureSheets[TextureSheetCount] = {
   // file                    tile w  tile h tiles slot  alpha  nearest grey after

@@ -4,6 +4,8 @@
 // Texture names by slot; 0 where nothing was loaded (a quad with name 0 is not drawn).
 constexpr int32_t TextureSlotCount = 256;
 extern uint32_t TextureSlots[TextureSlotCount];
+// The texture name of a slot number from anywhere (data included): 0 outside the table.
+uint32_t textureForSlot(int32_t slot);
 
 // One row of the load table: a picture file cut into tiles for consecutive slots.
 struct TextureSheet {
