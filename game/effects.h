@@ -20,15 +20,15 @@ struct Effect {
   double size[3];  // sx, sy, and a depth that is only carried along
 };
 
-constexpr int32_t EffectCount = 32;
-extern Effect EffectTable[EffectCount];
+constexpr int32_t EffectTableSize = 32;
+extern Effect EffectTable[EffectTableSize];
 // The record the next spawn writes: a ring, never reset at stage start.
 extern int32_t EffectCursor;
 
 // Writes an effect at the ring cursor, over whatever is there, and advances the cursor.
 void spawnEffect(int32_t type, int32_t textureSlot, const double* pos, const double* vel,
                  const double* size);
-// Moves, ages and queues every live effect; answers EffectCount.
+// Moves, ages and queues every live effect; answers EffectTableSize.
 int32_t updateEffects(int32_t clock);
 // Frees every effect (the cursor stays).
 void resetEffects();
