@@ -67,7 +67,9 @@ void vec3Scale(double* a, double s) {
   for (int i = 0; i < 3; ++i) a[i] *= s;
 }
 
-int32_t signedRandom() { return std::rand() - RandomCentre; }
+// The game counts on a 15-bit rand(); the C library's may be wider, so only its low 15
+// bits are taken and the value stays in -16383..16384 everywhere.
+int32_t signedRandom() { return (std::rand() & 0x7FFF) - RandomCentre; }
 
 int32_t signedRandomMod(int32_t n) {
   int32_t r = signedRandom();

@@ -23,7 +23,7 @@ void vec3Add(double* a, const double* b);
 void vec3Sub(double* a, const double* b);
 void vec3Scale(double* a, double s);
 
-// The game's signed random number: rand() - 16383, so -16383..16384.
+// The game's signed random number: a 15-bit rand() - 16383, so -16383..16384.
 int32_t signedRandom();
 // signedRandom() modulo n with the sign of the dividend; 0 when n is 0.
 int32_t signedRandomMod(int32_t n);
