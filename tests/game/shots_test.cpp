@@ -45,6 +45,16 @@ void expectVec(const double* v, double x, double y, double z) {
   EXPECT_NEAR(v[2], z, 1e-9);
 }
 
+// Where a shot's trail or disc was queued: always 80 x 48, turned by the angle.
+void expectPlaced(const DrawItem& item, double x, double y, double z, double angle) {
+  EXPECT_DOUBLE_EQ(item.x, x);
+  EXPECT_DOUBLE_EQ(item.y, y);
+  EXPECT_DOUBLE_EQ(item.z, z);
+  EXPECT_DOUBLE_EQ(item.sx, 80.0);
+  EXPECT_DOUBLE_EQ(item.sy, 48.0);
+  EXPECT_DOUBLE_EQ(item.angle, angle);
+}
+
 bool sameShot(const Shot& a, const Shot& b) {
   for (int i = 0; i < 3; ++i) {
     if (a.pos[i] != b.pos[i] || a.vel[i] != b.vel[i]) return false;
@@ -186,22 +196,12 @@ TEST_F(Shots, AStraightShotDrawsItsTrailBehindWhereItWasAndItsDiscWhereItMoved) 
   const DrawItem& trail = items[0];
   EXPECT_EQ(trail.image, int32_t(FakeTextureBase + 11));
   EXPECT_NE(trail.drawKind, ModelDrawKind);
-  EXPECT_DOUBLE_EQ(trail.x, 5.0);
-  EXPECT_DOUBLE_EQ(trail.y, 6.0);
-  EXPECT_DOUBLE_EQ(trail.z, 690.0);
-  EXPECT_DOUBLE_EQ(trail.sx, 80.0);
-  EXPECT_DOUBLE_EQ(trail.sy, 48.0);
-  EXPECT_DOUBLE_EQ(trail.angle, 400.0);
+  expectPlaced(trail, 5.0, 6.0, 690.0, 400.0);
   for (double c : trail.colour) EXPECT_DOUBLE_EQ(c, 1.0);
   const DrawItem& disc = items[1];
   EXPECT_EQ(disc.image, DiscModel);
   EXPECT_EQ(disc.drawKind, ModelDrawKind);
-  EXPECT_DOUBLE_EQ(disc.x, 6.0);
-  EXPECT_DOUBLE_EQ(disc.y, 8.0);
-  EXPECT_DOUBLE_EQ(disc.z, 800.0);
-  EXPECT_DOUBLE_EQ(disc.sx, 80.0);
-  EXPECT_DOUBLE_EQ(disc.sy, 48.0);
-  EXPECT_DOUBLE_EQ(disc.angle, 400.0);
+  expectPlaced(disc, 6.0, 8.0, 800.0, 400.0);
 }
 
 TEST_F(Shots, TheGlowsBlueTellsTheStateAndItsGreenFlickersWithTheClock) {
