@@ -1,10 +1,11 @@
+#include "game/effects.h"
+
 // shell/audio.h calls its count of sounds EffectCount as well: it is read here under another
-// name so that the ring's EffectCount below stays the one this file means.
+// name, so that EffectCount in this file stays the ring's.
 #define EffectCount SoundEffectCount
 #include "shell/audio.h"
 #undef EffectCount
 
-#include "game/effects.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "render/draw_queue.h"

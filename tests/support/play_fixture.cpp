@@ -14,8 +14,6 @@ void PlayTablesTest::SetUpTestSuite() {
   openTestAudio();
 }
 
-void PlayTablesTest::TearDownTestSuite() { closeTestAudio(); }
-
 void PlayTablesTest::SetUp() {
   ASSERT_TRUE(openTestDisplay());
   std::copy_n(TextureSlots, TextureSlotCount, savedSlots_);

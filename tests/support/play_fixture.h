@@ -15,7 +15,6 @@ class PlayTablesTest : public ::testing::Test {
  protected:
   static constexpr uint32_t FakeTextureBase = 1000;
   static void SetUpTestSuite();
-  static void TearDownTestSuite();
   void SetUp() override;
   void TearDown() override;
 

@@ -9,6 +9,9 @@
 #include "tests/support/wav.h"
 
 void openTestAudio() {
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  if (Mix_QuerySpec(&frequency, &format, &channels) && effectLoaded(0)) return;
   TempFolder dir;
   std::vector<unsigned char> tone = toneWav(0.05);
   for (int n = 0; n < EffectCount; ++n) {
@@ -18,11 +21,6 @@ void openTestAudio() {
   openAudioAndLoadEffects();
   quiet.finish();
   clearAudioLog();
-}
-
-void closeTestAudio() {
-  Mix_HaltChannel(-1);
-  Mix_CloseAudio();
 }
 
 std::vector<int32_t> soundsAsked() {
