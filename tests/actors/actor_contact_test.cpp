@@ -281,19 +281,20 @@ TEST_F(LockOn, AnActorWithinReachOfTheAimIsLockedOnWithASound) {
   EXPECT_EQ(ActorTable[edge].lockTimer, -1);
 }
 
-TEST_F(LockOn, TheAimLeadsThePlayerSidewaysAndUpward) {
-  // At (100, 300, 240) the player aims at (0.375, 1.0).
+TEST_F(LockOn, TheAimFallsShortOfThePlayerSidewaysAndUpward) {
+  // At (100, 300, 240) the player aims at (0.375, 1.0), short of its own screen point
+  // (0.4167, 1.25). Actors 0.19 from the aim on the far side from that point lock on.
   ThePlayer.pos[0] = 100.0;
   ThePlayer.pos[1] = 300.0;
-  int32_t slot = place(15, 375.0, 1000.0 - 760.0, 1000.0);
-  ActorTable[slot].lockTimer = -1;
-  actorContact(slot);
-  EXPECT_EQ(Game.lockCount, 1);
-  // Where the player itself would be on screen is not where it aims.
-  int32_t naive = place(15, 100.0 / 240.0 * 1000.0, 300.0 / 240.0 * 1000.0 - 760.0, 1000.0);
-  ActorTable[naive].lockTimer = -1;
-  actorContact(naive);
-  EXPECT_EQ(Game.lockCount, 1);
+  int32_t beside = place(15, 185.0, 240.0, 1000.0);  // on screen (0.185, 1.0)
+  int32_t above = place(15, 375.0, 50.0, 1000.0);    // on screen (0.375, 0.81)
+  ActorTable[beside].lockTimer = -1;
+  ActorTable[above].lockTimer = -1;
+  actorContact(beside);
+  actorContact(above);
+  EXPECT_EQ(Game.lockCount, 2);
+  EXPECT_EQ(ActorTable[beside].lockTimer, 120);
+  EXPECT_EQ(ActorTable[above].lockTimer, 120);
 }
 
 TEST_F(LockOn, OnlyAnUnlockedReaction1ActorIsLockedAndOnlyWhileTheListHasRoom) {
