@@ -14,27 +14,28 @@ using ActorSpawn = ActorFixture;
 
 void freeSlot(int32_t slot) { ActorTable[slot].type = 0; }
 
+// Two free slots in a full table; two spawns from the cursor.
 TEST_F(ActorSpawn, TheSearchStartsAtTheCursorAndWrapsPastTheLastSlot) {
-  fillTable();
-  freeSlot(5);
-  freeSlot(9);
-  SpawnCursor = 6;
-  EXPECT_EQ(place(15, 0, 0, 1000), 9);
-  EXPECT_EQ(SpawnCursor, 10);
-  // From 10 the search runs through 63 and wraps round to 5.
-  EXPECT_EQ(place(15, 0, 0, 1000), 5);
-  EXPECT_EQ(SpawnCursor, 6);
-}
-
-TEST_F(ActorSpawn, ASpawnIntoTheLastSlotSendsTheNextSearchToSlot0) {
-  fillTable();
-  freeSlot(0);
-  freeSlot(63);
-  SpawnCursor = 63;
-  EXPECT_EQ(place(15, 0, 0, 1000), 63);
-  EXPECT_EQ(SpawnCursor, 64);
-  EXPECT_EQ(place(15, 0, 0, 1000), 0);
-  EXPECT_EQ(SpawnCursor, 1);
+  struct Case {
+    int32_t freeA, freeB, cursor;
+    int32_t first, cursorAfterFirst, second, cursorAfterSecond;
+  };
+  const Case cases[] = {
+      {5, 9, 6, 9, 10, 5, 6},     // from 10 the search runs through 63 and round to 5
+      {0, 63, 63, 63, 64, 0, 1},  // a cursor of 64 starts the next search at slot 0
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cursor);
+    fillTable();
+    freeSlot(c.freeA);
+    freeSlot(c.freeB);
+    SpawnCursor = c.cursor;
+    EXPECT_EQ(place(15, 0, 0, 1000), c.first);
+    EXPECT_EQ(SpawnCursor, c.cursorAfterFirst);
+    EXPECT_EQ(place(15, 0, 0, 1000), c.second);
+    EXPECT_EQ(SpawnCursor, c.cursorAfterSecond);
+    resetActors();
+  }
 }
 
 TEST_F(ActorSpawn, AFullTableAnswersMinusOneAndChangesNothing) {

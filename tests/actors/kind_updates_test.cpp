@@ -8,15 +8,6 @@
 namespace {
 using KindUpdates = ActorFixture;
 
-TEST_F(KindUpdates, EachKindHasItsOwnRoutineAndOtherKindsNone) {
-  EXPECT_EQ(kindUpdate(0), updateModelActor);
-  EXPECT_EQ(kindUpdate(1), updateSpriteActor);
-  EXPECT_EQ(kindUpdate(2), updateController);
-  EXPECT_EQ(kindUpdate(3), nullptr);
-  EXPECT_EQ(kindUpdate(-1), nullptr);
-  EXPECT_EQ(kindUpdate(-128), nullptr);
-}
-
 // Until the behaviours are written, an actor only sees its lock timer count down.
 TEST_F(KindUpdates, TheWaitingRoutinesLeaveTheirActorsAlone) {
   const double pos[3] = {10, 100, 3000};
