@@ -1,20 +1,86 @@
 #include "actors/actor_table.h"
 
+#include "actors/actor_types.h"
+#include "actors/kind_updates.h"
+#include "game/game_state.h"
+#include "game/geometry.h"
+
 Actor ActorTable[ActorCount];
 int32_t SpawnCursor = 0;
 int32_t PreviousWalkClock = 0;
 
-// Stubs until the actor table lands here.
+namespace {
+// A spawn entry's interval of 0 means "practically never".
+constexpr int32_t NeverInterval = 65536;
+
+// The first free slot from the cursor on, wrapping past the last; -1 when all are live.
+int32_t freeSlotFrom(int32_t cursor) {
+  for (int32_t k = 0; k < ActorCount; ++k) {
+    int32_t slot = int32_t((uint32_t(cursor) + uint32_t(k)) % uint32_t(ActorCount));
+    if (ActorTable[slot].type == 0) return slot;
+  }
+  return -1;
+}
+
+void copy3(double* to, const double* from) {
+  for (int i = 0; i < 3; ++i) to[i] = from[i];
+}
+}  // namespace
+
+// Each flag byte is a signed byte: 0xFF reads as -1.
 int32_t actorShape(const Actor& a) { return int8_t(a.flags & 0xFF); }
 int32_t actorReaction(const Actor& a) { return int8_t((a.flags >> 8) & 0xFF); }
 int32_t actorKind(const Actor& a) { return int8_t((a.flags >> 16) & 0xFF); }
-int32_t spawnActor(int32_t, int32_t, int32_t, const double*, const double*, const double*) {
-  return -1;
+
+int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* pos,
+                   const double* vel, const double* anchor) {
+  int32_t slot = freeSlotFrom(SpawnCursor);
+  if (slot < 0) return -1;
+  SpawnCursor = slot + 1;
+  const ActorTypeRow& row = actorTypeRow(type);
+  Actor& a = ActorTable[slot];
+  a.flags = row.flags;
+  a.hp = startingHp(row.hp, Game.difficulty, Game.level);
+  a.param = row.start == StartUse::Age ? 0 : start;
+  if (row.start == StartUse::ParamOnly) start = 0;
+  copy3(a.pos, pos);
+  copy3(a.vel, vel);
+  copy3(a.anchor, anchor);
+  copy3(a.size, row.size);
+  // A type of 0 fills the slot but leaves it free.
+  a.type = type;
+  a.age = start;
+  a.sprite = sprite;
+  a.lockTimer = 0;
+  return slot;
 }
-void spawnActorExt(int32_t, int32_t, int32_t, int32_t, int32_t, int32_t, const double*,
-                   const double*, const double*) {}
-int32_t actorWalk(int32_t) { return ActorCount; }
-void actorContact(int32_t) {}
+
+void spawnActorExt(int32_t type, int32_t sprite, int32_t start, int32_t aux, int32_t interval,
+                   int32_t lifetime, const double* pos, const double* vel, const double* anchor) {
+  int32_t slot = spawnActor(type, sprite, start, pos, vel, anchor);
+  if (slot < 0) return;
+  Actor& a = ActorTable[slot];
+  a.aux = aux;
+  a.interval = interval == 0 ? NeverInterval : interval;
+  a.lifetime = lifetime;
+}
+
+// Slots are visited in ascending order and each is read afresh, so an actor spawned
+// during the walk into a higher slot runs in this walk, one in a lower slot in the next.
+int32_t actorWalk(int32_t clock) {
+  // A standing clock (the player is down) freezes contact but not the actors.
+  int32_t sameClock = clock == PreviousWalkClock ? 1 : 0;
+  PreviousWalkClock = clock;
+  for (int32_t slot = 0; slot < ActorCount; ++slot) {
+    Actor& a = ActorTable[slot];
+    if (a.type == 0) continue;
+    a.lockTimer = saturatingAdd(a.lockTimer, -1);
+    if (!sameClock) actorContact(slot);
+    runKindUpdate(actorKind(a), clock, slot, sameClock);
+  }
+  return ActorCount;
+}
+
 void resetActors() {
   for (Actor& a : ActorTable) a.type = 0;
 }
