@@ -255,7 +255,8 @@ void acceptContinue(PlayerStep& s) {
   CoinCount = saturatingAdd(CoinCount, -1);
   Game.lives = ContinueLives;
   enter(s, PlayerState::Recovering);
-  if (saturatingAdd(Game.score, 1) % 10 != 0) addScore(1);
+  int32_t score = saturatingAdd(Game.score, 1);
+  if (score % 10 != 0) Game.score = score;
   playSound(ContinueSound);
 }
 
