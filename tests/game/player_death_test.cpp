@@ -102,8 +102,8 @@ TEST_F(PlayerDeath, ADeathLowersTheDifficultyOnlyBetweenStagePlusOneAndNine) {
   const struct {
     int32_t stage;
     double before, after;
-  } cases[] = {{0, 0.7, 0.7}, {0, 1.0, 0.0}, {2, 2.9, 2.9}, {2, 3.0, 2.0},
-               {2, 9.0, 8.0}, {2, 9.1, 9.1}};
+  } cases[] = {{0, 0.7, 0.7}, {0, 1.0, 0.0}, {2, 2.9, 2.9},
+               {2, 3.0, 2.0}, {2, 9.0, 8.0}, {2, 9.1, 9.1}};
   for (const auto& c : cases) {
     Game.stage = c.stage;
     Game.difficulty = c.before;

@@ -47,8 +47,8 @@ TEST_F(PlayerFire, BlinkingPlayersFireToo) {
 }
 
 TEST_F(PlayerFire, NoShotLeavesFromStateThreeUpwardButTheTimerRunsDown) {
-  for (int32_t state : {StageClear, Dash, Falling, Crashed, ContinuePrompt, GameOver,
-                        AllStagesClear}) {
+  for (int32_t state :
+       {StageClear, Dash, Falling, Crashed, ContinuePrompt, GameOver, AllStagesClear}) {
     place(state, 0, -1.0, 400.0);
     FireTimer = 0;
     EXPECT_EQ(steps(20, {HoldA}), 0) << state;
@@ -61,8 +61,8 @@ TEST_F(PlayerFire, NoShotLeavesFromStateThreeUpwardButTheTimerRunsDown) {
 
 TEST_F(PlayerFire, TheDemoFiresEvery16thCounterInAnyState) {
   place(Crashed, 0, 0.0, 400.0);
-  EXPECT_EQ(firingFrames(40, {}, 1), (std::vector<int32_t>{16, 32}));
-  EXPECT_EQ(FireTimer, 0);
+  EXPECT_EQ(firingFrames(32, {}, 1), (std::vector<int32_t>{16, 32}));
+  EXPECT_EQ(FireTimer, 0);  // without A a press on the next frame fires at once
   place(GameOver, 0, 0.0, 400.0);
   EXPECT_EQ(firingFrames(16, {}, 1), std::vector<int32_t>{16});
 }
@@ -70,4 +70,22 @@ TEST_F(PlayerFire, TheDemoFiresEvery16thCounterInAnyState) {
 TEST_F(PlayerFire, InTheDemoAHeldFiresBesidesTheDemosOwnShots) {
   // The demo's shot on frame 16 arms the timer again; held A then fires 15 frames later.
   EXPECT_EQ(firingFrames(32, {HoldA}, 1), (std::vector<int32_t>{1, 16, 31, 32}));
+}
+
+TEST_F(PlayerFire, TheMuzzleFlashGlowsRedBelowThePlayerWhereItHasJustMoved) {
+  place(Flying, 0, 100.0, 300.0);
+  clearView();
+  step({HoldA, Key::Left});
+  double x = 100.0 - 5.65685424;
+  Pixel flash = pixelAt(x, 320.0, 272.0);
+  EXPECT_GT(flash.r, 150);
+  EXPECT_LT(flash.g, 80);
+  // 64 units to either side, no farther.
+  EXPECT_FALSE(blank(pixelAt(x - 61.0, 320.0, 272.0)));
+  EXPECT_TRUE(blank(pixelAt(x - 67.0, 320.0, 272.0)));
+  EXPECT_FALSE(blank(pixelAt(x + 61.0, 320.0, 272.0)));
+  EXPECT_TRUE(blank(pixelAt(x + 67.0, 320.0, 272.0)));
+  clearView();
+  step({HoldA, Key::Left});  // the timer holds the next shot back
+  EXPECT_TRUE(blank(pixelAt(x - 5.65685424, 320.0, 272.0)));
 }

@@ -9,7 +9,9 @@
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
+#include "render/camera.h"
 #include "render/draw_queue.h"
+#include "render/meshes.h"
 #include "shell/audio.h"
 #include "shell/input.h"
 #include "shell/input_source.h"
@@ -42,6 +44,7 @@ class PlayerTest : public ::testing::Test {
     openAudioAndLoadEffects();
     quiet.finish();
     fillSineTables();
+    buildMeshes();  // the shadow is a circle
   }
   static void TearDownTestSuite() {
     Mix_HaltChannel(-1);
@@ -135,4 +138,19 @@ class PlayerTest : public ::testing::Test {
     return DrawQueue.count == 1 ? DrawQueue.items[0].image - NameBase : -1;
   }
   static const DrawItem& queued() { return DrawQueue.items[0]; }
+
+  // A cleared screen seen from the resting camera, for what a step draws at once.
+  static void clearView() {
+    clearScreen();
+    placeCamera(240.0);
+  }
+  // The screen pixel of a world point seen from there.
+  static Pixel pixelAt(double x, double y, double z) {
+    return readPixel(int(320.0 + x * 240.0 / z), int(240.0 + (y - 240.0) * 240.0 / z));
+  }
+  // Still the clear colour (the top-left corner never gets drawn on).
+  static bool blank(Pixel p) {
+    Pixel c = readPixel(0, 0);
+    return p.r == c.r && p.g == c.g && p.b == c.b;
+  }
 };

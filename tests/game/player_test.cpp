@@ -178,6 +178,7 @@ TEST_F(PlayerTest, ADashStartsOnlyBelowHeight390) {
   place(Flying, 0, 0.0, 390.5);
   step({HoldB});
   EXPECT_EQ(ThePlayer.state, Dash);
+  EXPECT_EQ(Game.playerStateCopy, Dash);
   EXPECT_EQ(sounds(), std::vector<int32_t>{1});
   // A stage object may force it, B or not.
   place(Flying, 0, 0.0, 390.0);
@@ -302,4 +303,21 @@ TEST_F(PlayerTest, AnUnknownStateOnlyCountsAndClearsTheEvent) {
   EXPECT_EQ(ThePlayer.counter, 4);
   EXPECT_EQ(ThePlayer.event, PlayerEvent::None);
   EXPECT_EQ(queuedSlot(), -1);
+}
+
+TEST_F(PlayerTest, TheShadowIsDrawnWhereverThePlayerIsDrawnEvenBetweenBlinks) {
+  place(Recovering, 1, -60.0, 200.0);
+  clearView();
+  step();  // counter 2: the sprite is hidden
+  EXPECT_EQ(queuedSlot(), -1);
+  EXPECT_FALSE(blank(pixelAt(-60.0, 472.0, 272.0)));
+  EXPECT_TRUE(blank(pixelAt(60.0, 472.0, 272.0)));
+  place(Dash, 10, 60.0, 400.0, 300.0);
+  clearView();
+  step();
+  EXPECT_FALSE(blank(pixelAt(60.0, 472.0, 337.0)));
+  place(StageClear, 10, -60.0, 200.0);
+  clearView();
+  step();
+  EXPECT_TRUE(blank(pixelAt(-60.0, 472.0, 272.0)));
 }
