@@ -1,16 +1,12 @@
-// shell/audio.h calls its count of sounds EffectCount as well: it is read here under another
-// name so that the ring's EffectCount stays the one game/effects.h means.
-#define EffectCount SoundEffectCount
-#include "shell/audio.h"
-#undef EffectCount
+#include "game/player.h"
 
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
-#include "game/player.h"
 #include "game/shots.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
+#include "shell/audio.h"
 #include "shell/input.h"
 #include "shell/preferences.h"
 #include "shell/texture_upload.h"

@@ -138,7 +138,8 @@ TEST_F(PlayerDeath, TheFirst60FramesOfThePromptIgnoreA) {
   EXPECT_EQ(ThePlayer.counter, 0);
   EXPECT_EQ(CoinCount, 1);
   EXPECT_EQ(Game.lives, 3);
-  EXPECT_EQ(sounds(), std::vector<int32_t>{19});
+  // The continue sound, then the shot: A is still held and the player is back in control.
+  EXPECT_EQ(sounds(), (std::vector<int32_t>{19, 0}));
 }
 
 TEST_F(PlayerDeath, AOnTheRightHalfDeclinesAtOnce) {
