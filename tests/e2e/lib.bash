@@ -57,5 +57,5 @@ wait_for_word() {
 start_game() { "$BIN" > out.txt 2> err.txt & GAME=\$!; wait_for_window; sleep 0.5; }
 end_game() { wait \$GAME; echo \$? > status.txt; }
 PRELUDE
-  timeout 60 xvfb-run -a -s "-screen 0 640x480x24" bash -c 'source ./prelude.sh; source ./drive.sh'
+  timeout 60 xvfb-run -a -s "-screen 0 640x480x24 -noreset" bash -c 'source ./prelude.sh; source ./drive.sh'
 }
