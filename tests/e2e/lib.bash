@@ -35,6 +35,10 @@ wait_for_window() {
   done
   return 1
 }
+# The first line xprop gives for the game window's icon ("... not found." when it has none).
+window_icon() {
+  xprop -id "\$(xdotool search --name BRAVIN | head -1)" _NET_WM_ICON 2>&1 | head -1
+}
 # Holds a key long enough for the game to see it in its key state, then lets it go.
 press_key() { xdotool keydown "\$1"; sleep 0.15; xdotool keyup "\$1"; }
 # Presses a key again and again until the game has ended: a press that comes while the
