@@ -3,11 +3,11 @@
 #include <GL/glu.h>
 #include <SDL.h>
 #include <SDL_opengl.h>
+#include <strings.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <strings.h>
 
 #include "actors/stage_sequence.h"
 #include "game/game_state.h"
@@ -90,8 +90,7 @@ bool displayCanBeSeen() {
   char driver[32] = {};
   if (!SDL_VideoDriverName(driver, sizeof driver)) return true;
   if (visibleOrAskedFor(driver, std::getenv("SDL_VIDEODRIVER"))) return true;
-  SDL_SetError("the %s video driver shows nothing and SDL_VIDEODRIVER did not ask for it",
-               driver);
+  SDL_SetError("the %s video driver shows nothing and SDL_VIDEODRIVER did not ask for it", driver);
   return false;
 }
 }  // namespace
@@ -109,7 +108,8 @@ int32_t openDisplay() {
   SDL_GL_SetAttribute(SDL_GL_DOUBLEBUFFER, 1);
   SDL_WM_SetCaption("BRAVIN-SDL", "BRAVIN");
   setWindowIcon();
-  if (!displayCanBeSeen() || !SDL_SetVideoMode(ScreenWidth, ScreenHeight, bpp, SDL_OPENGL | SDL_FULLSCREEN)) {
+  if (!displayCanBeSeen() ||
+      !SDL_SetVideoMode(ScreenWidth, ScreenHeight, bpp, SDL_OPENGL | SDL_FULLSCREEN)) {
     std::fprintf(stderr, "Couldn't set 640x480x%d video mode: %s\n", bpp, SDL_GetError());
     SDL_Quit();
     return 2;

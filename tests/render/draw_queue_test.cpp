@@ -179,8 +179,7 @@ TEST_F(Models, EveryModelOfTheTableDrawsAndNumbersOutsideItDrawNothing) {
     drawModel(0.0, 240.0, 400.0, 100.0, 100.0, 30.0, White, model);
     EXPECT_GT(coverage().pixels, 1000) << std::hex << model;
   }
-  std::vector<int32_t> nothing = {0,       -1,      0x10000,    0x1004C,
-                                  0x1004D, 0x1004F, 0x7FFFFFFF, INT32_MIN};
+  std::vector<int32_t> nothing = {0, -1, 0x10000, 0x1004C, 0x1004D, 0x1004F, 0x7FFFFFFF, INT32_MIN};
   for (int32_t model = 0x1000E; model <= 0x1004B; ++model) nothing.push_back(model);
   clearTo(0, 0, 0);
   for (int32_t model : nothing) drawModel(0.0, 240.0, 400.0, 100.0, 100.0, 0.0, White, model);

@@ -16,8 +16,8 @@ TEST(ModelTable, EveryModelNumberAnswersItsOwnRowOrNone) {
       EXPECT_LE(def->parts[i].shape, int32_t(Shape::Cone)) << std::hex << model;
     }
   }
-  for (int32_t model : {0, -1, 1, 0x10000, 0x1000E, 0x1004B, 0x1004C, 0x1004D, 0x1004F,
-                        0x7FFFFFFF, INT32_MIN, 0x10001 | 0x40000000}) {
+  for (int32_t model : {0, -1, 1, 0x10000, 0x1000E, 0x1004B, 0x1004C, 0x1004D, 0x1004F, 0x7FFFFFFF,
+                        INT32_MIN, 0x10001 | 0x40000000}) {
     EXPECT_EQ(findModel(model), nullptr) << std::hex << model;
   }
 }

@@ -18,8 +18,8 @@
 namespace {
 // A grey picture of the given size, saved as a BMP under the name given.
 void writePicture(const char* path, int w, int h) {
-  SDL_Surface* s = SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x000000FF, 0x0000FF00,
-                                        0x00FF0000, 0xFF000000);
+  SDL_Surface* s =
+      SDL_CreateRGBSurface(SDL_SWSURFACE, w, h, 32, 0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000);
   SDL_FillRect(s, nullptr, 0x80808080);
   SDL_SaveBMP(s, path);
   SDL_FreeSurface(s);
