@@ -35,6 +35,21 @@ std::string save() {
   return out.finish();
 }
 
+// Whether what runs answers true in a child whose files may not grow past 1000 bytes,
+// as on a full disk.
+bool trueOnAFullDisk(bool (*what)()) {
+  pid_t child = fork();
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{1000, 1000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(what() ? 0 : 1);
+  }
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 // A file as a first run leaves it after a normal end with the given coins.
 Bytes savedFile(TempFolder& dir, int32_t coins) {
   load();
@@ -197,20 +212,8 @@ TEST(Preferences, AFullDiskDuringTheSaveKeepsTheOldFile) {
   Bytes before = savedFile(dir, 5);
   load();
   CoinCount = 6;
-  // In a child whose files may not grow past 1000 bytes the save runs out of room
-  // half-way, as on a full disk.
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{1000, 1000};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::string printed = save();
-    _exit(printed == "Write Error.\r\n" ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  // The save runs out of room half-way.
+  EXPECT_TRUE(trueOnAFullDisk([] { return save() == "Write Error.\r\n"; }));
   EXPECT_EQ(dir.read("bravin.pref"), before);
   EXPECT_FALSE(dir.exists("bravin.pref.tmp"));
 }
@@ -219,18 +222,8 @@ TEST(Preferences, AFullDiskOnTheFirstRunLeavesNoFileBehind) {
   TempFolder dir;
   // The new file cannot be written whole: nothing may appear, least of all a file of
   // zeros whose keys would all read as 0 at the next start.
-  pid_t child = fork();
-  ASSERT_GE(child, 0);
-  if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{1000, 1000};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::string printed = load();
-    _exit(printed == "Open Error.\r\nCreate Error.\r\nOpen Error.\r\n" ? 0 : 1);
-  }
-  int status = 0;
-  waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+  EXPECT_TRUE(
+      trueOnAFullDisk([] { return load() == "Open Error.\r\nCreate Error.\r\nOpen Error.\r\n"; }));
   EXPECT_FALSE(dir.exists("bravin.pref"));
   EXPECT_FALSE(dir.exists("bravin.pref.tmp"));
 }

@@ -13,13 +13,6 @@
 #include "tests/support/gl_context.h"
 
 namespace {
-GLint textureFilter(uint32_t name) {
-  GLint f = 0;
-  glBindTexture(GL_TEXTURE_2D, name);
-  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &f);
-  return f;
-}
-
 // A record holding the four settings words given, everything else zero.
 void useSettings(int32_t music, int32_t detail, int32_t frameSkip, int32_t filter) {
   Preferences.data.assign(PreferencesSize, 0);
@@ -52,19 +45,22 @@ TEST_F(Settings, AllFourSettingsOfTheRecordAreAppliedTogether) {
   ASSERT_TRUE(openTestDisplay());
   uint8_t pixel[4] = {255, 255, 255, 255};
   TextureSlots[0] = makeTexture(pixel, 1, 1, true, 0);
-  TextureSlots[224] = makeTexture(pixel, 1, 1, false, 0);
-  useSettings(0, 1, 3, 1);
-  applySettings();
-  EXPECT_EQ(MusicSwitch, 0);
-  EXPECT_EQ(MeshDetailFactor, 1);
-  EXPECT_EQ(FrameSkipSetting, 3);
-  EXPECT_EQ(textureFilter(TextureSlots[0]), GL_LINEAR);
-  EXPECT_EQ(textureFilter(TextureSlots[224]), GL_NEAREST);  // a title picture
-
-  useSettings(7, 77, 1, 0);
-  applySettings();
-  EXPECT_EQ(MusicSwitch, 7);
-  EXPECT_EQ(MeshDetailFactor, 4);
-  EXPECT_EQ(FrameSkipSetting, 1);
-  EXPECT_EQ(textureFilter(TextureSlots[0]), GL_NEAREST);
+  TextureSlots[224] = makeTexture(pixel, 1, 1, false, 0);  // a title picture
+  struct Row {
+    int32_t music, detail, frameSkip, filter;  // the settings words of the file
+    int32_t meshFactor, gameFilter;            // what they give
+  };
+  const Row rows[] = {
+      {0, 1, 3, 1, 1, GL_LINEAR},
+      {7, 77, 1, 0, 4, GL_NEAREST},
+  };
+  for (const Row& r : rows) {
+    useSettings(r.music, r.detail, r.frameSkip, r.filter);
+    applySettings();
+    EXPECT_EQ(MusicSwitch, r.music);
+    EXPECT_EQ(MeshDetailFactor, r.meshFactor);
+    EXPECT_EQ(FrameSkipSetting, r.frameSkip);
+    EXPECT_EQ(textureFilter(TextureSlots[0]), r.gameFilter);
+    EXPECT_EQ(textureFilter(TextureSlots[224]), GL_NEAREST);
+  }
 }

@@ -35,13 +35,6 @@ std::vector<unsigned char> prefWithSettings(int32_t music, int32_t detail, int32
   }
   return b;
 }
-
-GLint minFilter(uint32_t name) {
-  GLint f = 0;
-  glBindTexture(GL_TEXTURE_2D, name);
-  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, &f);
-  return f;
-}
 }  // namespace
 
 TEST(StartUp, BuildsMeshesAndSineTablesThenTheFilesSettingsOverrideTheStartUpValues) {
@@ -69,7 +62,7 @@ TEST(StartUp, BuildsMeshesAndSineTablesThenTheFilesSettingsOverrideTheStartUpVal
   EXPECT_EQ(FrameSkipSetting, 5);
   // ...and after the textures, which still get the file's filter.
   ASSERT_NE(TextureSlots[31], 0u);
-  EXPECT_EQ(minFilter(TextureSlots[31]), GL_LINEAR);
+  EXPECT_EQ(textureFilter(TextureSlots[31]), GL_LINEAR);
   EXPECT_EQ(LoadingGreys.count, 11);
 
   MusicSwitch = 1;

@@ -37,13 +37,6 @@ std::vector<uint8_t> textureBytes(uint32_t name, int w, int h) {
   glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
   return out;
 }
-
-GLint textureFilter(uint32_t name) {
-  GLint f = 0;
-  glBindTexture(GL_TEXTURE_2D, name);
-  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &f);
-  return f;
-}
 }  // namespace
 
 TEST(TileCutting, TilesRunRowByRowAcrossAPowerOfTwoColumns) {
