@@ -38,9 +38,9 @@ void loadKeyMapFromImage() {
   loadKeyMap(codes);
 }
 
-// Every byte zero is what an earlier start killed before its new file was written back
-// left behind: no save ever writes that, and its key codes of 0 would leave the game
-// without a keyboard. Such a file holds nothing worth keeping.
+// Nothing but zeros is what a first start of an earlier build left when it was killed
+// between making the file and writing the defaults into it. No save writes such a file,
+// and its key codes of 0 would leave the game without a keyboard: it holds nothing.
 bool allZero(const std::vector<uint8_t>& data) {
   return std::all_of(data.begin(), data.end(), [](uint8_t b) { return b == 0; });
 }
