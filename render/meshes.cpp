@@ -2,8 +2,6 @@
 
 #include <cmath>
 
-#include "render/text.h"
-
 MeshPoint SphereGrid[SphereRows][SphereColumns];
 MeshPoint SphereNormals[SphereRows - 1][SphereColumns];
 MeshPoint Circle[CirclePoints];
@@ -11,7 +9,6 @@ MeshPoint CircleNormals[CirclePoints];
 int32_t MeshDetailFactor = 4;
 
 namespace {
-constexpr int32_t StartupDetail = 4;
 constexpr int32_t MaxDetail = 8;  // 32 segments: every point of the tables
 
 // d1 x d2 with d1 = b - a and d2 = c - a, in double precision.
@@ -56,11 +53,4 @@ void buildMeshes() {
     MeshPoint below = {a.x, a.y, -1.0f};
     CircleNormals[k] = faceNormal(a, below, Circle[(k + 1) % CirclePoints]);
   }
-}
-
-int32_t loadFontsAndModels() {
-  loadFonts();
-  setMeshDetail(StartupDetail);
-  buildMeshes();
-  return 0;
 }

@@ -26,8 +26,6 @@ void setMeshDetail(int32_t factor);
 // Segments for a curved shape at the current detail factor.
 int32_t detailSegments();
 
-// Fills the sphere grid and its normals, then the circle and its normals.
+// Fills the sphere grid and its normals, then the circle and its normals; called once by
+// start-up, between the fonts and the sine tables.
 void buildMeshes();
-
-// The fonts and the procedural meshes, built once at start-up.
-int32_t loadFontsAndModels();

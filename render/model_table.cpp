@@ -7,6 +7,7 @@ constexpr int32_t Sph = int32_t(Shape::Sphere);
 constexpr int32_t Dom = int32_t(Shape::Dome);
 constexpr int32_t Cyl = int32_t(Shape::Cylinder);
 constexpr int32_t Con = int32_t(Shape::Cone);
+constexpr int32_t Disc = DiscShape;
 
 // clang-format off
 constexpr ModelDef Models[] = {
@@ -37,6 +38,8 @@ constexpr ModelDef Models[] = {
                 {Cyl,  0, -0.5,  0,  0.65, 0.5,    0.65, 0.6,  0.4,  0}}},
   {0x1000D, 2, {{Sph,  0, -0.6,  0,  0.5,  0.2,    0.9,  0.1,  0.1,  0},
                 {Con,  0,  0.2,  0,  1.0,  0.8,    0.55, 0.55, 0.55, 0}}},
+  // unlit, in the item's colour
+  {0x1004E, 1, {{Disc, 0,  0.0,  0,  1.0,  1.0,    0.0,  0.0,  0.0,  0}}},
 };
 // clang-format on
 }  // namespace

@@ -18,6 +18,15 @@ void setLight() {
   glLightfv(GL_LIGHT0, GL_SPECULAR, specular);
   glEnable(GL_NORMALIZE);
 }
+
+void drawPart(const ModelPart& p, const double* colour) {
+  int32_t n = p.segments ? p.segments : detailSegments();
+  if (p.shape == DiscShape) {
+    drawPolygon(p.ox, p.oy, p.oz, p.s, p.t, 0.0, colour, n);
+  } else {
+    drawModelPart(p.shape, p.ox, p.oy, p.oz, p.s, p.t, p.r, p.g, p.b, n);
+  }
+}
 }  // namespace
 
 int32_t drawModel(double x, double y, double z, double sx, double sy, double angle,
@@ -35,14 +44,8 @@ int32_t drawModel(double x, double y, double z, double sx, double sy, double ang
     glRotated(angle, 0.0, 0.0, 1.0);
     glScaled(sx, sy, 1.0);
   }
-  if (model == DiscModel) {
-    drawPolygon(0.0, 0.0, 0.0, 1.0, 1.0, 0.0, colour, detailSegments());
-  } else if (const ModelDef* def = lit ? findModel(model) : nullptr) {
-    for (int32_t i = 0; i < def->partCount; ++i) {
-      const ModelPart& p = def->parts[i];
-      drawModelPart(p.shape, p.ox, p.oy, p.oz, p.s, p.t, p.r, p.g, p.b,
-                    p.segments ? p.segments : detailSegments());
-    }
+  if (const ModelDef* def = findModel(model)) {
+    for (int32_t i = 0; i < def->partCount; ++i) drawPart(def->parts[i], colour);
   }
   if (lit) glDisable(GL_LIGHTING);
   glDisable(GL_DEPTH_TEST);

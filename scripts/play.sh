@@ -9,4 +9,4 @@ if [ -n "${DISPLAY:-}" ]; then
   exec ./build/bravin
 fi
 echo "No display: running under Xvfb (see README for watching it)."
-exec xvfb-run -a -s "-screen 0 640x480x24" ./build/bravin
+exec xvfb-run -a -s "-screen 0 640x480x24 -noreset" ./build/bravin

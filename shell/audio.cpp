@@ -85,6 +85,17 @@ void openAudioAndLoadEffects() {
   for (int n = FirstEffectFile; n <= FirstEffectFile + EffectCount - 1; ++n) loadEffect(n);
 }
 
+void closeAudio() {
+  Mix_HaltChannel(-1);
+  for (Mix_Chunk*& chunk : Effects) {
+    if (chunk) Mix_FreeChunk(chunk);
+    chunk = nullptr;
+  }
+  if (CurrentTrack) Mix_FreeMusic(CurrentTrack);
+  CurrentTrack = nullptr;
+  Mix_CloseAudio();
+}
+
 int32_t playEffect(int32_t effect) {
   if (!validEffect(effect) || !Effects[effect]) return 0;
   int channel = idleChannel();

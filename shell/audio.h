@@ -18,6 +18,9 @@ constexpr int32_t Stop = 5;
 }  // namespace MusicCommand
 
 void openAudioAndLoadEffects();
+// Stops every channel, frees the effects and the track and closes the device, so that
+// nothing is left pointing into a closed mixer. The game never calls it; tests do.
+void closeAudio();
 // 1 when started on the lowest idle channel; 0 when all eight were busy (or no such effect).
 int32_t playEffect(int32_t effect);
 // Like playEffect, but with no idle channel it stops channel c and plays there.

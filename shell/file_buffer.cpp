@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <string>
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -21,6 +22,9 @@ long fileLength(FILE* f) {
   if (std::fseek(f, 0, SEEK_SET) != 0) return -1;
   return length;
 }
+
+// Where a file is written before it is renamed into place.
+std::string temporaryPath(const char* path) { return std::string(path) + ".tmp"; }
 
 // Flushes a file to the disk before it replaces the old one.
 bool flushToDisk(FILE* f) {
@@ -57,7 +61,11 @@ std::unique_ptr<LoadedFile> readFile(const char* path) {
 }
 
 std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path) {
-  FILE* f = std::fopen(path, "wb+");
+  // Made under the temporary name that write-back renames into place: the file itself
+  // appears only whole, with what its owner wrote back into it, even if the process is
+  // killed in between.
+  std::string temp = temporaryPath(path);
+  FILE* f = std::fopen(temp.c_str(), "wb+");
   if (!f) {
     std::printf("Open Error.\r\n");
     return nullptr;
@@ -67,6 +75,7 @@ std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path) {
   bool ok = length > 0 && std::fwrite(file->data.data(), static_cast<size_t>(length), 1, f) == 1;
   ok = std::fclose(f) == 0 && ok;
   if (!ok) {
+    std::remove(temp.c_str());
     std::printf("Create Error.\r\n");
     return file;
   }
@@ -76,9 +85,8 @@ std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path) {
 }
 
 int32_t writeBack(const LoadedFile& file) {
-  char temp[sizeof file.path + 8];
-  std::snprintf(temp, sizeof temp, "%s.tmp", file.path);
-  FILE* f = file.path[0] ? std::fopen(temp, "wb") : nullptr;
+  std::string temp = temporaryPath(file.path);
+  FILE* f = file.path[0] ? std::fopen(temp.c_str(), "wb") : nullptr;
   if (!f) {
     std::printf("Open Error.\r\n");
     return 0;
@@ -88,9 +96,9 @@ int32_t writeBack(const LoadedFile& file) {
             std::fwrite(file.data.data(), length, 1, f) == 1;
   ok = flushToDisk(f) && ok;
   ok = std::fclose(f) == 0 && ok;
-  ok = ok && std::rename(temp, file.path) == 0;
+  ok = ok && std::rename(temp.c_str(), file.path) == 0;
   if (!ok) {
-    std::remove(temp);
+    std::remove(temp.c_str());
     std::printf("Write Error.\r\n");
     return 0;
   }

@@ -14,7 +14,9 @@ struct LoadedFile {
 // Each prints its outcome on standard output ("Open Error.", "Read Succeed.", ...).
 // Read file: null when the file cannot be opened.
 std::unique_ptr<LoadedFile> readFile(const char* path);
-// Create file: a zero-filled file of the given length; null when it cannot be opened.
+// Create file: a zero-filled buffer of the given length, written to the temporary file
+// beside the path (see write-back), so that nothing appears at the path itself until
+// write-back puts the whole file there. Null when it cannot be opened.
 std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path);
 // Write back: replaces the file at the recorded path with the recorded length of bytes.
 // The bytes go to a temporary file beside it that is then renamed over the old one, so

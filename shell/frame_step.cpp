@@ -54,7 +54,7 @@ void drawFrame(GameMode m, GameMode r) {
   drawQueuedScene(0);
   applyOverlayTransform(CameraFocus.y);
   if (m == Mode::Play) {
-    drawFadeOverlay();
+    drawFadeOverlay(Game.fadeLevel);
     drawStageCaptions();
   }
   drawFrameRate(112, 352, 120);

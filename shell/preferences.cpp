@@ -3,9 +3,6 @@
 #include <algorithm>
 #include <cstring>
 
-#include "render/meshes.h"
-#include "shell/audio.h"
-#include "shell/frame_step.h"
 #include "shell/input.h"
 
 LoadedFile Preferences;
@@ -14,8 +11,6 @@ int32_t CoinCount = 0;
 namespace {
 // Settings written into a new file: music on, detail level 3, draw every frame, nearest.
 constexpr int32_t DefaultSettings[4] = {1, 3, 2, 0};
-constexpr int32_t MeshDetailFactors[4] = {1, 2, 4, 8};
-constexpr int32_t DefaultMeshDetailLevel = 3;
 
 int32_t readWord(const uint8_t* p) {
   return static_cast<int32_t>(uint32_t(p[0]) | uint32_t(p[1]) << 8 | uint32_t(p[2]) << 16 |
@@ -43,11 +38,18 @@ void loadKeyMapFromImage() {
   loadKeyMap(codes);
 }
 
+// Nothing but zeros is what a first start of an earlier build left when it was killed
+// between making the file and writing the defaults into it. No save writes such a file,
+// and its key codes of 0 would leave the game without a keyboard: it holds nothing.
+bool allZero(const std::vector<uint8_t>& data) {
+  return std::all_of(data.begin(), data.end(), [](uint8_t b) { return b == 0; });
+}
+
 // A file that is short, or could not be read at all, still gives a whole record: the
 // words it holds in full are kept and the rest take the values of a new file, so the
 // keys and settings stay usable. Nothing of it is read past what the file held.
 void adoptReadFile(LoadedFile& file) {
-  size_t held = file.data.size() & ~size_t(3);
+  size_t held = allZero(file.data) ? 0 : file.data.size() & ~size_t(3);
   std::vector<uint8_t> image(std::max<size_t>(file.data.size(), PreferencesSize), 0);
   Preferences.data.swap(image);
   writeDefaultKeys();
@@ -91,11 +93,6 @@ int32_t integrityOf() {
   return prefWord(PrefOffset::Coins) ^ rankScore(0) ^ rankScore(RankEntries - 1);
 }
 
-int32_t meshDetailFactorFor(int32_t level) {
-  if (level < 1 || level > 4) level = DefaultMeshDetailLevel;
-  return MeshDetailFactors[level - 1];
-}
-
 void loadOrCreatePreferences() {
   std::unique_ptr<LoadedFile> file = readFile(PreferencesPath);
   if (!file) {
@@ -105,12 +102,6 @@ void loadOrCreatePreferences() {
   adoptReadFile(*file);
   loadKeyMapFromImage();
   CoinCount = integrityOf() == prefWord(PrefOffset::Integrity) ? prefWord(PrefOffset::Coins) : 0;
-}
-
-void applySettings() {
-  MusicSwitch = settingsWord(SettingMusic);
-  setMeshDetail(meshDetailFactorFor(settingsWord(SettingMeshDetail)));
-  FrameSkipSetting = settingsWord(SettingFrameSkip);
 }
 
 void savePreferences() {

@@ -36,9 +36,7 @@ char* rankText(int32_t entry);
 // XOR of the coins word and the scores of ranking entries 0 and 9.
 int32_t integrityOf();
 
+// Reads "bravin.pref", or creates it with the defaults, and takes the key map and the
+// coins from it. The settings are applied later in start-up (shell/settings.h).
 void loadOrCreatePreferences();
-void applySettings();
 void savePreferences();
-
-// The mesh detail factor for settings word 1 (1 to 4 give 1, 2, 4, 8).
-int32_t meshDetailFactorFor(int32_t level);

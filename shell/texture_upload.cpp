@@ -53,6 +53,13 @@ bool cutTile(const uint8_t* pixels, int32_t width, int32_t height, int32_t pitch
 }
 
 namespace {
+// Linear filtering for a non-zero filter flag, else nearest, on the bound texture.
+void setBoundTextureFilter(int32_t filter) {
+  GLint f = filter ? GL_LINEAR : GL_NEAREST;
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
+  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
+}
+
 // The picture as 32-bit R, G, B, A bytes in memory order.
 SDL_Surface* loadAsRgba(const char* path) {
   SDL_Surface* picture = IMG_Load(path);
@@ -71,13 +78,23 @@ uint32_t makeTexture(const uint8_t* staging, int32_t w, int32_t h, bool alpha, i
   GLuint name = 0;
   glGenTextures(1, &name);
   glBindTexture(GL_TEXTURE_2D, name);
-  GLint f = filter ? GL_LINEAR : GL_NEAREST;
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, f);
-  glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, f);
+  setBoundTextureFilter(filter);
   GLenum format = alpha ? GL_RGBA : GL_RGB;
   glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
   glTexImage2D(GL_TEXTURE_2D, 0, format, w, h, 0, format, GL_UNSIGNED_BYTE, staging);
   return name;
+}
+
+void setGameTextureFilter(int32_t filter) {
+  for (const TextureSheet& s : TextureSheets) {
+    if (s.alwaysNearest) continue;
+    for (int32_t slot = s.firstSlot; slot < s.firstSlot + s.tiles; ++slot) {
+      uint32_t name = textureForSlot(slot);
+      if (name == 0) continue;  // its file did not load
+      glBindTexture(GL_TEXTURE_2D, name);
+      setBoundTextureFilter(filter);
+    }
+  }
 }
 
 int32_t uploadTextureTiles(const char* path, int32_t w, int32_t h, int32_t n, uint32_t* dest,

@@ -18,6 +18,10 @@ struct TextureSheet {
 constexpr int32_t TextureSheetCount = 12;
 extern const TextureSheet TextureSheets[TextureSheetCount];
 
+// The texture filter setting for the loaded game textures (0 nearest, else linear); the
+// title pictures stay nearest.
+void setGameTextureFilter(int32_t filter);
+
 // Where tile i of a picture cols tiles wide sits: tiles run row by row, and the column
 // is i AND (cols - 1), so a row holds a power of two tiles.
 struct TileOrigin {

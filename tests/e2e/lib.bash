@@ -35,6 +35,10 @@ wait_for_window() {
   done
   return 1
 }
+# The first line xprop gives for the game window's icon ("... not found." when it has none).
+window_icon() {
+  xprop -id "\$(xdotool search --name BRAVIN | head -1)" _NET_WM_ICON 2>&1 | head -1
+}
 # Holds a key long enough for the game to see it in its key state, then lets it go.
 press_key() { xdotool keydown "\$1"; sleep 0.15; xdotool keyup "\$1"; }
 # Presses a key again and again until the game has ended: a press that comes while the
@@ -57,5 +61,5 @@ wait_for_word() {
 start_game() { "$BIN" > out.txt 2> err.txt & GAME=\$!; wait_for_window; sleep 0.5; }
 end_game() { wait \$GAME; echo \$? > status.txt; }
 PRELUDE
-  timeout 60 xvfb-run -a -s "-screen 0 640x480x24" bash -c 'source ./prelude.sh; source ./drive.sh'
+  timeout 60 xvfb-run -a -s "-screen 0 640x480x24 -noreset" bash -c 'source ./prelude.sh; source ./drive.sh'
 }

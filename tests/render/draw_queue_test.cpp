@@ -179,12 +179,29 @@ TEST_F(Models, EveryModelOfTheTableDrawsAndNumbersOutsideItDrawNothing) {
     drawModel(0.0, 240.0, 400.0, 100.0, 100.0, 30.0, White, model);
     EXPECT_GT(coverage().pixels, 1000) << std::hex << model;
   }
-  std::vector<int32_t> nothing = {0, -1, 0x10000, 0x1004C, 0x1004D, 0x1004F};
+  std::vector<int32_t> nothing = {0, -1, 0x10000, 0x1004C, 0x1004D, 0x1004F, 0x7FFFFFFF, INT32_MIN};
   for (int32_t model = 0x1000E; model <= 0x1004B; ++model) nothing.push_back(model);
   clearTo(0, 0, 0);
   for (int32_t model : nothing) drawModel(0.0, 240.0, 400.0, 100.0, 100.0, 0.0, White, model);
   EXPECT_EQ(coverage().pixels, 0);
   EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+}
+
+TEST_F(Models, GarbageModelNumbersFromDataDrawOnlyTheirShadowsAndLeaveTheStateAlone) {
+  GLint depthBefore = 0;
+  glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthBefore);
+  for (int32_t model : {0x7FFFFFFF, -1, INT32_MIN, 0x1004D}) {
+    queueDraw(0.0, 240.0, 400.0, 100.0, 100.0, 0.0, White, model, ModelDrawKind);
+  }
+  clearTo(0, 0, 0);  // leave out the shadows drawn while queueing
+  drawQueuedScene(0);
+  EXPECT_EQ(coverage().pixels, 0);
+  GLint depthAfter = 0;
+  glGetIntegerv(GL_MODELVIEW_STACK_DEPTH, &depthAfter);
+  EXPECT_EQ(depthAfter, depthBefore);
+  EXPECT_FALSE(glIsEnabled(GL_LIGHTING));
+  EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
+  EXPECT_EQ(DrawQueue.count, 0);
 }
 
 TEST_F(Models, DiscModelIsUnlitInTheItemsColour) {

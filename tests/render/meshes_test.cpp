@@ -3,9 +3,7 @@
 #include <cmath>
 
 #include "render/shapes.h"
-#include "render/text.h"
 #include "tests/render/render_fixture.h"
-#include "tests/support/temp_folder.h"
 
 namespace {
 double dot(const MeshPoint& a, const MeshPoint& b) {
@@ -102,18 +100,6 @@ TEST(Meshes, SegmentCountsGiveTheirStepThroughTheTables) {
   EXPECT_EQ(segmentStep(-3), 32);
   EXPECT_EQ(segmentStep(33), 1);
   EXPECT_EQ(segmentStep(1 << 30), 1);
-}
-
-TEST(Meshes, StartUpLoadsFontsThenSetsDetailFourAndBuildsTheMeshes) {
-  ASSERT_TRUE(openTestDisplay());
-  TempFolder folder;  // no resources/: the fonts fail and stay empty
-  for (uint32_t& t : SmallFontTiles) t = 0;
-  setMeshDetail(8);
-  SphereGrid[0][0] = {0.0f, 0.0f, 0.0f};
-  EXPECT_EQ(loadFontsAndModels(), 0);
-  EXPECT_EQ(MeshDetailFactor, 4);
-  EXPECT_FLOAT_EQ(SphereGrid[0][0].z, 1.0f);
-  EXPECT_EQ(SmallFontTiles[0], 0u);
 }
 
 using Shapes = RenderTest;

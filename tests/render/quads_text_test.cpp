@@ -6,7 +6,6 @@
 #include <cstring>
 #include <string>
 
-#include "game/game_state.h"
 #include "render/camera.h"
 #include "render/fade.h"
 #include "render/quads.h"
@@ -225,23 +224,18 @@ TEST_F(Fade, FullFadeBlacksOutTheScreenWhereverTheCameraLooks) {
     glLoadIdentity();
     placeCamera(focus);
     applyOverlayTransform(focus);
-    Game.fadeLevel = 1.0;
-    EXPECT_EQ(drawFadeOverlay(), 1);
+    EXPECT_EQ(drawFadeOverlay(1.0), 1);
     EXPECT_EQ(coverage().pixels, 0) << "focus " << focus;
   }
-  Game.fadeLevel = 0.0;
 }
 
 TEST_F(Fade, NoFadeDrawsNothingAndHalfFadeHalvesTheScreen) {
   clearTo(1.0, 1.0, 1.0);
   applyOverlayTransform(240.0);
-  Game.fadeLevel = 0.0;
-  EXPECT_EQ(drawFadeOverlay(), 0);
+  EXPECT_EQ(drawFadeOverlay(0.0), 0);
   EXPECT_EQ(readPixel(0, 0).r, 255);
   EXPECT_EQ(readPixel(639, 479).r, 255);
-  Game.fadeLevel = 0.5;
-  EXPECT_EQ(drawFadeOverlay(), 1);
+  EXPECT_EQ(drawFadeOverlay(0.5), 1);
   EXPECT_NEAR(readPixel(0, 0).r, 128, 1);
   EXPECT_NEAR(readPixel(639, 479).g, 128, 1);
-  Game.fadeLevel = 0.0;
 }

@@ -9,9 +9,6 @@
 #include <csignal>
 #include <cstring>
 
-#include "render/meshes.h"
-#include "shell/audio.h"
-#include "shell/frame_step.h"
 #include "shell/input.h"
 #include "tests/support/temp_folder.h"
 
@@ -36,6 +33,21 @@ std::string save() {
   StdoutCapture out;
   savePreferences();
   return out.finish();
+}
+
+// Whether what runs answers true in a child whose files may not grow past 1000 bytes,
+// as on a full disk.
+bool trueOnAFullDisk(bool (*what)()) {
+  pid_t child = fork();
+  if (child == 0) {
+    signal(SIGXFSZ, SIG_IGN);
+    rlimit limit{1000, 1000};
+    setrlimit(RLIMIT_FSIZE, &limit);
+    _exit(what() ? 0 : 1);
+  }
+  int status = 0;
+  if (child < 0 || waitpid(child, &status, 0) != child) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
 // A file as a first run leaves it after a normal end with the given coins.
@@ -83,8 +95,7 @@ TEST(Preferences, ASavedFileLoadsItsCoinsKeysAndSettings) {
   EXPECT_EQ(load(), "Read Succeed.\r\n");
   EXPECT_EQ(CoinCount, 7);
   EXPECT_EQ(ActiveKeyMap[MapLeft], 97);
-  applySettings();
-  EXPECT_EQ(FrameSkipSetting, 3);
+  EXPECT_EQ(settingsWord(SettingFrameSkip), 3);
 }
 
 TEST(Preferences, EditedCoinsWithoutTheIntegrityWordGiveNoCoins) {
@@ -127,27 +138,6 @@ TEST(Preferences, EditingOtherRankingEntriesTextsOrSettingsKeepsTheCoins) {
   dir.write("bravin.pref", b);
   load();
   EXPECT_EQ(CoinCount, 4);
-}
-
-TEST(Preferences, MeshDetailLevelsPickTheirFactorAndOddLevelsTheDefault) {
-  EXPECT_EQ(meshDetailFactorFor(1), 1);
-  EXPECT_EQ(meshDetailFactorFor(2), 2);
-  EXPECT_EQ(meshDetailFactorFor(3), 4);
-  EXPECT_EQ(meshDetailFactorFor(4), 8);
-  EXPECT_EQ(meshDetailFactorFor(0), 4);
-  EXPECT_EQ(meshDetailFactorFor(5), 4);
-  EXPECT_EQ(meshDetailFactorFor(INT32_MIN), 4);
-
-  TempFolder dir;
-  Bytes b = savedFile(dir, 1);
-  setWordAt(b, 0x604, 77);
-  setWordAt(b, 0x600, 0);
-  dir.write("bravin.pref", b);
-  load();
-  applySettings();
-  EXPECT_EQ(MeshDetailFactor, 4);
-  EXPECT_EQ(MusicSwitch, 0);
-  MusicSwitch = 1;
 }
 
 TEST(Preferences, AShortFileKeepsWhatItHoldsAndFillsTheRestWithDefaults) {
@@ -222,20 +212,63 @@ TEST(Preferences, AFullDiskDuringTheSaveKeepsTheOldFile) {
   Bytes before = savedFile(dir, 5);
   load();
   CoinCount = 6;
-  // In a child whose files may not grow past 1000 bytes the save runs out of room
-  // half-way, as on a full disk.
+  // The save runs out of room half-way.
+  EXPECT_TRUE(trueOnAFullDisk([] { return save() == "Write Error.\r\n"; }));
+  EXPECT_EQ(dir.read("bravin.pref"), before);
+  EXPECT_FALSE(dir.exists("bravin.pref.tmp"));
+}
+
+TEST(Preferences, AFullDiskOnTheFirstRunLeavesNoFileBehind) {
+  TempFolder dir;
+  // The new file cannot be written whole: nothing may appear, least of all a file of
+  // zeros whose keys would all read as 0 at the next start.
+  EXPECT_TRUE(
+      trueOnAFullDisk([] { return load() == "Open Error.\r\nCreate Error.\r\nOpen Error.\r\n"; }));
+  EXPECT_FALSE(dir.exists("bravin.pref"));
+  EXPECT_FALSE(dir.exists("bravin.pref.tmp"));
+}
+
+TEST(Preferences, AFirstStartKilledBeforeItsWriteBackLeavesNoFileAndTheNextStartMakesIt) {
+  TempFolder dir;
+  // What a start killed right after creating the file leaves behind.
   pid_t child = fork();
   ASSERT_GE(child, 0);
   if (child == 0) {
-    signal(SIGXFSZ, SIG_IGN);
-    rlimit limit{1000, 1000};
-    setrlimit(RLIMIT_FSIZE, &limit);
-    std::string printed = save();
-    _exit(printed == "Write Error.\r\n" ? 0 : 1);
+    StdoutCapture quiet;
+    createFile(PreferencesSize, "bravin.pref");
+    _exit(0);
   }
-  int status = 0;
-  waitpid(child, &status, 0);
-  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-  EXPECT_EQ(dir.read("bravin.pref"), before);
+  waitpid(child, nullptr, 0);
+  EXPECT_FALSE(dir.exists("bravin.pref"));
+  EXPECT_EQ(load(), "Open Error.\r\nCrF Succeed.\r\nWrite Succeed.\r\n");
+  Bytes b = dir.read("bravin.pref");
+  ASSERT_EQ(b.size(), 2536u);
+  EXPECT_EQ(wordAt(b, 0x000), 273);
+  EXPECT_EQ(wordAt(b, 0x604), 3);
   EXPECT_FALSE(dir.exists("bravin.pref.tmp"));
+}
+
+TEST(Preferences, AnAllZeroFileLeftByAnEarlierKilledStartGetsTheDefaultKeysAndSettings) {
+  TempFolder dir;
+  dir.write("bravin.pref", Bytes(2536, 0));
+  EXPECT_EQ(load(), "Read Succeed.\r\n");
+  EXPECT_EQ(ActiveKeyMap[MapUp], 273);
+  EXPECT_EQ(ActiveKeyMap[MapStart], 32);
+  EXPECT_EQ(settingsWord(SettingMusic), 1);
+  EXPECT_EQ(settingsWord(SettingMeshDetail), 3);
+  EXPECT_EQ(settingsWord(SettingFrameSkip), 2);
+  EXPECT_EQ(CoinCount, 0);
+  EXPECT_EQ(save(), "Write Succeed.\r\n");
+  Bytes b = dir.read("bravin.pref");
+  ASSERT_EQ(b.size(), 2536u);
+  EXPECT_EQ(wordAt(b, 0x01C), 32);
+  EXPECT_EQ(wordAt(b, 0x620), 0);
+
+  // Any byte a save wrote means the file is used as it stands.
+  Bytes ranked(2536, 0);
+  setWordAt(ranked, 0x624 + 4, 500);
+  dir.write("bravin.pref", ranked);
+  load();
+  EXPECT_EQ(ActiveKeyMap[MapUp], 0);
+  EXPECT_EQ(rankScore(1), 500);
 }

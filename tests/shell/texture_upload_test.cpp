@@ -6,7 +6,6 @@
 
 #include <cstring>
 
-#include "shell/preferences.h"
 #include "shell/startup.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/temp_folder.h"
@@ -37,13 +36,6 @@ std::vector<uint8_t> textureBytes(uint32_t name, int w, int h) {
   glPixelStorei(GL_PACK_ALIGNMENT, 1);
   glGetTexImage(GL_TEXTURE_2D, 0, GL_RGBA, GL_UNSIGNED_BYTE, out.data());
   return out;
-}
-
-GLint textureFilter(uint32_t name) {
-  GLint f = 0;
-  glBindTexture(GL_TEXTURE_2D, name);
-  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &f);
-  return f;
 }
 }  // namespace
 
@@ -128,8 +120,6 @@ TEST_F(TextureUpload, StartUpFillsTheSlotTableAndStepsTheGreysDown) {
   writeTileSheet("resources/mavutitle02.JPG", 512, 512, 1, 1);
   std::memset(TextureSlots, 0, sizeof TextureSlots);
   LoadingGreys.count = 0;
-  Preferences.data.assign(PreferencesSize, 0);
-  setPrefWord(PrefOffset::Settings + 4 * SettingTextureFilter, 1);
   showLoadingGrey(0.9);
   loadTextureSheets();
   const double expected[] = {0.9, 0.9, 0.8, 0.7, 0.6, 0.5, 0.4, 0.3, 0.2, 0.1, 0.0};
@@ -140,8 +130,49 @@ TEST_F(TextureUpload, StartUpFillsTheSlotTableAndStepsTheGreysDown) {
     if (s == 224) continue;
     EXPECT_EQ(TextureSlots[s], 0u) << s;  // those files are missing
   }
-  EXPECT_EQ(textureFilter(TextureSlots[0]), GL_LINEAR);
-  EXPECT_EQ(textureFilter(TextureSlots[224]), GL_NEAREST);  // title pictures: always nearest
   Pixel p = readPixel(320, 240);
   EXPECT_EQ(p.r, 0);  // the last grey shown is black
+}
+
+TEST_F(TextureUpload, TheFilterSettingTurnsTheGameTexturesButNeverTheTitlePictures) {
+  dir.write("resources/.keep", {});
+  writeTileSheet("resources/chr64x64texs.PNG", 64, 64, 8, 4);
+  writeTileSheet("resources/mavutitle02.JPG", 512, 512, 1, 1);
+  writeTileSheet("resources/titletexs.PNG", 256, 128, 1, 4);
+  std::memset(TextureSlots, 0, sizeof TextureSlots);
+  loadTextureSheets();
+  // Until the settings are applied every texture is nearest.
+  EXPECT_EQ(textureFilter(TextureSlots[0]), GL_NEAREST);
+  setGameTextureFilter(1);
+  for (int s = 0; s < 32; ++s) EXPECT_EQ(textureFilter(TextureSlots[s]), GL_LINEAR) << s;
+  for (int s : {224, 227, 228, 229, 230}) {
+    ASSERT_NE(TextureSlots[s], 0u) << s;
+    EXPECT_EQ(textureFilter(TextureSlots[s]), GL_NEAREST) << s;
+  }
+  setGameTextureFilter(0);
+  EXPECT_EQ(textureFilter(TextureSlots[31]), GL_NEAREST);
+}
+
+TEST(TextureSlotLookup, NumbersOutsideTheTableAnswerNoTexture) {
+  std::memset(TextureSlots, 0, sizeof TextureSlots);
+  TextureSlots[0] = 11;
+  TextureSlots[TextureSlotCount - 1] = 12;
+  EXPECT_EQ(textureForSlot(0), 11u);
+  EXPECT_EQ(textureForSlot(TextureSlotCount - 1), 12u);
+  for (int32_t slot : {-1, TextureSlotCount, 0x7FFFFFFF, INT32_MIN, 0x10009}) {
+    EXPECT_EQ(textureForSlot(slot), 0u) << slot;
+  }
+  std::memset(TextureSlots, 0, sizeof TextureSlots);
+}
+
+TEST(TextureSlotLookup, EverySheetFillsSlotsInsideTheTableWithoutOverlap) {
+  bool used[TextureSlotCount] = {};
+  for (const TextureSheet& s : TextureSheets) {
+    ASSERT_GE(s.firstSlot, 0) << s.file;
+    ASSERT_LE(s.firstSlot + s.tiles, TextureSlotCount) << s.file;
+    for (int32_t slot = s.firstSlot; slot < s.firstSlot + s.tiles; ++slot) {
+      EXPECT_FALSE(used[slot]) << s.file << " slot " << slot;
+      used[slot] = true;
+    }
+  }
 }

@@ -37,3 +37,10 @@ std::vector<uint8_t> readScreen() {
   }
   return flipped;
 }
+
+int32_t textureFilter(uint32_t name) {
+  GLint f = 0;
+  glBindTexture(GL_TEXTURE_2D, name);
+  glGetTexParameteriv(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, &f);
+  return f;
+}

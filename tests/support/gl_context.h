@@ -13,3 +13,5 @@ struct Pixel {
 Pixel readPixel(int x, int y);
 // The whole back buffer, top row first, RGBA.
 std::vector<uint8_t> readScreen();
+// The filter a texture is sampled with (GL_NEAREST or GL_LINEAR).
+int32_t textureFilter(uint32_t name);

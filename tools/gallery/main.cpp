@@ -14,7 +14,6 @@
 #include <cstdlib>
 #include <string>
 
-#include "game/game_state.h"
 #include "render/camera.h"
 #include "render/draw_queue.h"
 #include "render/fade.h"
@@ -234,9 +233,7 @@ void drawScene(bool tunnel) {
 void drawFadeSheet() {
   drawScene(false);
   applyOverlayTransform(240.0);
-  Game.fadeLevel = 0.6;
-  drawFadeOverlay();
-  Game.fadeLevel = 0.0;
+  drawFadeOverlay(0.6);
   label(12, 240, "FADE LEVEL 0.6", White);
   endPicture("fade.png");
 }
@@ -247,7 +244,8 @@ int main(int argc, char** argv) {
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   if (openDisplay() != 0) return 1;
   setOpenGlState();
-  loadFontsAndModels();
+  loadFonts();
+  buildMeshes();
   if (SmallFontTiles[33] == 0 || LargeFontTiles[33] == 0) {
     std::printf("no fonts in resources/: drawing stand-in glyphs\n");
     makeStandInFonts();

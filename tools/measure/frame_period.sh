@@ -15,5 +15,5 @@ sleep $seconds
 kill -TERM \$(pgrep -x bravin | head -1)
 wait
 DRIVE
-timeout $((seconds + 30)) xvfb-run -a -s "-screen 0 640x480x24" bash drive.sh
+timeout $((seconds + 30)) xvfb-run -a -s "-screen 0 640x480x24 -noreset" bash drive.sh
 python3 "$top/tools/measure/frame_period.py" trace.txt

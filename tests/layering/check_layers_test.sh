@@ -1,0 +1,58 @@
+#!/usr/bin/env bash
+# The layering check itself: it passes a tree that keeps the rules and fails each kind of
+# include that breaks them. Usage: check_layers_test.sh CHECKER
+set -u
+checker=${1:?usage: check_layers_test.sh CHECKER}
+work=$(mktemp -d /tmp/bravin-layers-XXXXXX)
+trap 'rm -rf "$work"' EXIT
+failures=0
+
+# A small tree that keeps the rules.
+clean_tree() {
+  rm -rf "$work/top"
+  mkdir -p "$work/top"/{game,actors,screens,render,shell}
+  printf '#include "game/geometry.h"\n#include <cstdint>\n' > "$work/top/game/a.cpp"
+  printf '#include "shell/input.h"\n#include "render/quads.h"\n' > "$work/top/actors/b.cpp"
+  printf '#include "shell/audio.h"\n' > "$work/top/screens/c.h"
+  printf '#include <SDL_opengl.h>\n#include "render/draw_queue.h"\n#include "shell/texture_upload.h"\n' \
+    > "$work/top/render/d.cpp"
+  printf '#include <SDL.h>\n#include "game/game_state.h"\n' > "$work/top/shell/e.cpp"
+}
+
+expect() {  # expect pass|fail DESCRIPTION
+  if bash "$checker" "$work/top" > "$work/out.txt" 2>&1; then result=pass; else result=fail; fi
+  if [ "$result" = "$1" ]; then
+    echo "ok: $2"
+  else
+    echo "FAIL: $2 (the check answered $result)"; cat "$work/out.txt"; failures=$((failures + 1))
+  fi
+}
+
+violate() {  # violate FILE LINE: adds the line to a clean tree
+  clean_tree
+  printf '%s\n' "$2" >> "$work/top/$1"
+}
+
+clean_tree
+expect pass "a tree that keeps the rules passes"
+violate game/a.cpp '#include <SDL.h>'
+expect fail "SDL in game/"
+violate actors/b.cpp '#include "SDL_mixer.h"'
+expect fail "SDL_mixer in actors/"
+violate screens/c.h '#include <SDL/SDL_keysym.h>'
+expect fail "SDL by its folder in screens/"
+violate game/a.cpp '  #  include <GL/gl.h>'
+expect fail "GL with spaces around the hash in game/"
+violate screens/c.h '#include <SDL_opengl.h>'
+expect fail "SDL_opengl in screens/"
+violate render/d.cpp '#include "game/game_state.h"'
+expect fail "game/ in render/"
+violate render/d.cpp '#include "actors/actor_table.h"'
+expect fail "actors/ in render/"
+violate render/d.cpp '#include "../screens/hud.h"'
+expect fail "screens/ by a relative path in render/"
+violate game/a.cpp '// #include <SDL.h> is not for this folder'
+expect pass "an include named in a comment is no include"
+
+[ $failures -eq 0 ] && { echo "all checks passed"; exit 0; }
+exit 1
