@@ -101,9 +101,8 @@ void printTimes(const RunResult& result) {
   double sum = 0;
   for (double m : ms) sum += m;
   std::printf("startup_ms %.1f\n", result.startUpMs);
-  std::printf("frame_ms median %.3f p95 %.3f max %.3f mean %.3f p99 %.3f\n",
-              percentile(ms, 0.5), percentile(ms, 0.95),
-              ms.empty() ? 0.0 : *std::max_element(ms.begin(), ms.end()),
+  std::printf("frame_ms median %.3f p95 %.3f max %.3f mean %.3f p99 %.3f\n", percentile(ms, 0.5),
+              percentile(ms, 0.95), ms.empty() ? 0.0 : *std::max_element(ms.begin(), ms.end()),
               ms.empty() ? 0.0 : sum / double(ms.size()), percentile(ms, 0.99));
   const auto& play = result.playStepMs;
   std::printf("play_step_ms median %.3f p99 %.3f frames %zu\n", percentile(play, 0.5),

@@ -53,8 +53,8 @@ void writePlayer(std::FILE* out) {
   field(out, "e", p.event);
   position(out, p.pos);
   std::fprintf(out, "},\"ft\":%d,\"lk\":{\"n\":%d,\"nx\":%d,\"sl\":[%d,%d,%d,%d]}", FireTimer,
-               Game.lockCount, Game.lockNext, Game.lockList[0], Game.lockList[1],
-               Game.lockList[2], Game.lockList[3]);
+               Game.lockCount, Game.lockNext, Game.lockList[0], Game.lockList[1], Game.lockList[2],
+               Game.lockList[3]);
 }
 
 void writeShots(std::FILE* out) {
