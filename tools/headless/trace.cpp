@@ -2,6 +2,7 @@
 #include "tools/headless/trace.h"
 
 #include <cmath>
+#include <cstddef>
 
 #include "actors/actor_table.h"
 #include "game/effects.h"
@@ -57,55 +58,42 @@ void writePlayer(std::FILE* out) {
                Game.lockList[3]);
 }
 
-void writeShots(std::FILE* out) {
-  std::fputs(",\"sh\":[", out);
-  const char* comma = "";
-  for (int32_t i = 0; i < ShotCount; ++i) {
-    const Shot& s = ShotTable[i];
-    if (s.state == ShotState::Free) continue;
-    std::fprintf(out, "%s{\"i\":%d", comma, i);
-    field(out, "s", s.state);
-    field(out, "a", s.age);
-    field(out, "t", s.target);
-    position(out, s.pos);
-    std::fputc('}', out);
-    comma = ",";
-  }
-  std::fputc(']', out);
+bool live(const Shot& s) { return s.state != ShotState::Free; }
+bool live(const Effect& e) { return e.type != 0; }
+bool live(const Actor& a) { return a.type != 0; }
+
+void fields(std::FILE* out, const Shot& s) {
+  field(out, "s", s.state);
+  field(out, "a", s.age);
+  field(out, "t", s.target);
 }
 
-void writeEffects(std::FILE* out) {
-  std::fputs(",\"ef\":[", out);
-  const char* comma = "";
-  for (int32_t i = 0; i < EffectCount; ++i) {
-    const Effect& e = EffectTable[i];
-    if (e.type == 0) continue;
-    std::fprintf(out, "%s{\"i\":%d", comma, i);
-    field(out, "t", e.type);
-    field(out, "tx", e.textureSlot);
-    field(out, "a", e.age);
-    position(out, e.pos);
-    std::fputc('}', out);
-    comma = ",";
-  }
-  std::fputc(']', out);
+void fields(std::FILE* out, const Effect& e) {
+  field(out, "t", e.type);
+  field(out, "tx", e.textureSlot);
+  field(out, "a", e.age);
 }
 
-void writeActors(std::FILE* out) {
-  std::fputs(",\"ac\":[", out);
+void fields(std::FILE* out, const Actor& a) {
+  field(out, "t", a.type);
+  field(out, "sp", a.sprite);
+  field(out, "a", a.age);
+  field(out, "pa", a.param);
+  field(out, "hp", a.hp);
+  field(out, "lt", a.lockTimer);
+  field(out, "fl", a.flags);
+}
+
+// ,"key":[...] with the live records of a table, each with its slot first, its position last.
+template <class T, size_t N>
+void writeLive(std::FILE* out, const char* key, const T (&table)[N]) {
+  std::fprintf(out, ",\"%s\":[", key);
   const char* comma = "";
-  for (int32_t i = 0; i < ActorCount; ++i) {
-    const Actor& a = ActorTable[i];
-    if (a.type == 0) continue;
-    std::fprintf(out, "%s{\"i\":%d", comma, i);
-    field(out, "t", a.type);
-    field(out, "sp", a.sprite);
-    field(out, "a", a.age);
-    field(out, "pa", a.param);
-    field(out, "hp", a.hp);
-    field(out, "lt", a.lockTimer);
-    field(out, "fl", a.flags);
-    position(out, a.pos);
+  for (size_t i = 0; i < N; ++i) {
+    if (!live(table[i])) continue;
+    std::fprintf(out, "%s{\"i\":%zu", comma, i);
+    fields(out, table[i]);
+    position(out, table[i].pos);
     std::fputc('}', out);
     comma = ",";
   }
@@ -119,9 +107,9 @@ void writeTraceLine(std::FILE* out, int32_t frame, GameMode r, int32_t& audioSee
   field(out, "sk", (r & SkippedFrameBit) ? 1 : 0);
   writeGame(out);
   writePlayer(out);
-  writeShots(out);
-  writeEffects(out);
-  writeActors(out);
+  writeLive(out, "sh", ShotTable);
+  writeLive(out, "ef", EffectTable);
+  writeLive(out, "ac", ActorTable);
   writeAudioSince(out, audioSeen);
   std::fputs("}\n", out);
 }
