@@ -29,12 +29,13 @@ void usage() {
 }
 
 // A whole decimal number within [low, high]; anything else is refused.
-bool parseInt(const char* text, long low, long high, int32_t& value) {
+template <class T>
+bool parseInt(const char* text, long long low, long long high, T& value) {
   char* end = nullptr;
   errno = 0;
-  long v = std::strtol(text, &end, 10);
+  long long v = std::strtoll(text, &end, 10);
   if (end == text || *end != '\0' || errno != 0 || v < low || v > high) return false;
-  value = int32_t(v);
+  value = T(v);
   return true;
 }
 
@@ -63,11 +64,7 @@ bool parseOption(const std::string& a, const char* value, RunOptions& o) {
   if (a == "--frames") return parseInt(value, 0, INT32_MAX, o.frames);
   if (a == "--dump-every") return parseInt(value, 1, INT32_MAX, o.dumpEvery);
   if (a == "--start-stage") return parseInt(value, 0, StageCount - 1, o.startStage);
-  int32_t seed = 0;
-  if (a == "--seed" && parseInt(value, 0, INT32_MAX, seed)) {
-    o.seed = uint32_t(seed);
-    return true;
-  }
+  if (a == "--seed") return parseInt(value, 0, UINT32_MAX, o.seed);
   PostedEvent p{};
   if (a == "--post" && parsePost(value, p)) {
     o.posts.push_back(p);
