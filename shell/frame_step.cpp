@@ -1,5 +1,7 @@
 #include "shell/frame_step.h"
 
+#include <chrono>
+
 #include "game/game_state.h"
 #include "render/camera.h"
 #include "render/draw_queue.h"
@@ -13,11 +15,17 @@
 
 FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0, -1};
 int32_t FrameSkipSetting = 2;
+ModeWorkTime LastModeWork = {0, 0.0};
 
 namespace {
 constexpr int32_t NewGameEffect = 22;
 constexpr int32_t LateFrameDrawEvery = 60;  // setting 1 still draws one late frame in 60
 constexpr int32_t ReturnToTitleEntry = -20;
+
+double msSince(std::chrono::steady_clock::time_point start) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+      .count();
+}
 
 GameMode pauseStep() {
   GameMode r = Mode::Pause;
@@ -33,11 +41,7 @@ GameMode pauseStep() {
 // The mode's own work in the scene step; answers the next mode.
 GameMode modeWork(GameMode m) {
   switch (m) {
-    case Mode::NewGame:
-      playEffect(NewGameEffect);
-      LoopState.modeFrameCounter = 0;
-      startNewGame(keyHeld(Key::Four) ? 3 : 0);
-      return Mode::Play;
+    case Mode::NewGame: return beginNewGame(keyHeld(Key::Four) ? 3 : 0);
     case Mode::Play: ++LoopState.modeFrameCounter; return playStep();
     case Mode::RecordScore:
       musicCommand(MusicCommand::Pause);
@@ -79,7 +83,9 @@ bool frameSkipped(int32_t now, int32_t lastTick, int32_t setting, int32_t frameC
 GameMode sceneStep(GameMode m) {
   clearScreen();
   placeCamera(CameraFocus.y);
+  auto start = std::chrono::steady_clock::now();
   GameMode r = modeWork(m);
+  LastModeWork = {m, msSince(start)};
   int32_t now = tick();
   bool skip = frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting, LoopState.frameCounter);
   LoopState.lastFrameTick = now;
@@ -91,6 +97,13 @@ GameMode sceneStep(GameMode m) {
   }
   ++LoopState.frameCounter;
   return r;
+}
+
+GameMode beginNewGame(int32_t startStage) {
+  playEffect(NewGameEffect);
+  LoopState.modeFrameCounter = 0;
+  startNewGame(startStage);
+  return Mode::Play;
 }
 
 GameMode frameStep(GameMode m) {

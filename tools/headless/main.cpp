@@ -1,13 +1,16 @@
 // Runs the game's real frame step headless for N frames from a scripted input file, on
 // the offscreen OpenGL context, and prints a digest of the game state and timing figures.
 #include <algorithm>
+#include <cerrno>
 #include <cinttypes>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 #include <string>
 
+#include "game/game_state.h"
 #include "shell/frame_loop.h"
 #include "tools/headless/runner.h"
 
@@ -16,8 +19,72 @@ void usage() {
   std::fprintf(stderr,
                "usage: bravin-headless [--frames N] [--script FILE] [--resources DIR]\n"
                "                       [--dump DIR] [--dump-every K] [--seed S] [--real-clock]\n"
+               "                       [--start-stage S | --new-game] [--trace FILE]\n"
+               "                       [--post FRAME:EVENT]...\n"
+               "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
+               "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
+               "--post writes a player event before a frame, as an actor would.\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
                "axis0:N axis1:N button:N), one line per run of frames.\n");
+}
+
+// A whole decimal number within [low, high]; anything else is refused.
+template <class T>
+bool parseInt(const char* text, long long low, long long high, T& value) {
+  char* end = nullptr;
+  errno = 0;
+  long long v = std::strtoll(text, &end, 10);
+  if (end == text || *end != '\0' || errno != 0 || v < low || v > high) return false;
+  value = T(v);
+  return true;
+}
+
+bool parsePost(const std::string& text, PostedEvent& p) {
+  size_t colon = text.find(':');
+  if (colon == std::string::npos) return false;
+  return parseInt(text.substr(0, colon).c_str(), 0, INT32_MAX, p.frame) &&
+         parseInt(text.substr(colon + 1).c_str(), INT32_MIN, INT32_MAX, p.event);
+}
+
+// The options that take a file or folder name.
+std::string* textOption(const std::string& a, RunOptions& o) {
+  if (a == "--script") return &o.script;
+  if (a == "--resources") return &o.resources;
+  if (a == "--dump") return &o.dumpDir;
+  if (a == "--trace") return &o.trace;
+  return nullptr;
+}
+
+// One option with its value; false when the option or its value is not understood.
+bool parseOption(const std::string& a, const char* value, RunOptions& o) {
+  if (std::string* text = textOption(a, o)) {
+    *text = value;
+    return true;
+  }
+  if (a == "--frames") return parseInt(value, 0, INT32_MAX, o.frames);
+  if (a == "--dump-every") return parseInt(value, 1, INT32_MAX, o.dumpEvery);
+  if (a == "--start-stage") return parseInt(value, 0, StageCount - 1, o.startStage);
+  if (a == "--seed") return parseInt(value, 0, UINT32_MAX, o.seed);
+  PostedEvent p{};
+  if (a == "--post" && parsePost(value, p)) {
+    o.posts.push_back(p);
+    return true;
+  }
+  return false;
+}
+
+bool parseArgs(int argc, char** argv, RunOptions& o) {
+  o.resources = "resources";
+  for (int i = 1; i < argc; ++i) {
+    std::string a = argv[i];
+    if (a == "--real-clock")
+      o.realClock = true;
+    else if (a == "--new-game")
+      o.newGame = true;
+    else if (i + 1 >= argc || !parseOption(a, argv[++i], o))
+      return false;
+  }
+  return !(o.newGame && o.startStage >= 0);
 }
 
 double percentile(std::vector<double> v, double p) {
@@ -26,29 +93,17 @@ double percentile(std::vector<double> v, double p) {
   return v[std::min(v.size() - 1, size_t(p * double(v.size() - 1) + 0.5))];
 }
 
-bool parseArgs(int argc, char** argv, RunOptions& o) {
-  o.resources = "resources";
-  for (int i = 1; i < argc; ++i) {
-    std::string a = argv[i];
-    bool hasValue = i + 1 < argc;
-    if (a == "--real-clock")
-      o.realClock = true;
-    else if (a == "--frames" && hasValue)
-      o.frames = std::atoi(argv[++i]);
-    else if (a == "--script" && hasValue)
-      o.script = argv[++i];
-    else if (a == "--resources" && hasValue)
-      o.resources = argv[++i];
-    else if (a == "--dump" && hasValue)
-      o.dumpDir = argv[++i];
-    else if (a == "--dump-every" && hasValue)
-      o.dumpEvery = std::atoi(argv[++i]);
-    else if (a == "--seed" && hasValue)
-      o.seed = uint32_t(std::strtoul(argv[++i], nullptr, 10));
-    else
-      return false;
-  }
-  return o.frames >= 0;
+void printTimes(const RunResult& result) {
+  const auto& ms = result.frameMs;
+  double sum = 0;
+  for (double m : ms) sum += m;
+  std::printf("startup_ms %.1f\n", result.startUpMs);
+  std::printf("frame_ms median %.3f p95 %.3f max %.3f mean %.3f p99 %.3f\n", percentile(ms, 0.5),
+              percentile(ms, 0.95), ms.empty() ? 0.0 : *std::max_element(ms.begin(), ms.end()),
+              ms.empty() ? 0.0 : sum / double(ms.size()), percentile(ms, 0.99));
+  const auto& play = result.playStepMs;
+  std::printf("play_step_ms median %.3f p99 %.3f frames %zu\n", percentile(play, 0.5),
+              percentile(play, 0.99), play.size());
 }
 }  // namespace
 
@@ -68,14 +123,8 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "bravin-headless: %s\n", error.c_str());
     return 1;
   }
-  const auto& ms = result.frameMs;
-  double sum = 0;
-  for (double m : ms) sum += m;
   std::printf("frames %d\nmode %d\ndigest %016" PRIx64 "\n", result.framesRun,
               result.finalMode & 0xFF, result.digest);
-  std::printf("startup_ms %.1f\n", result.startUpMs);
-  std::printf("frame_ms median %.3f p95 %.3f max %.3f mean %.3f\n", percentile(ms, 0.5),
-              percentile(ms, 0.95), ms.empty() ? 0.0 : *std::max_element(ms.begin(), ms.end()),
-              ms.empty() ? 0.0 : sum / double(ms.size()));
+  printTimes(result);
   return 0;
 }

@@ -9,8 +9,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "game/game_state.h"
-#include "shell/audio.h"
+#include "game/player.h"
 #include "shell/clock.h"
 #include "shell/frame_loop.h"
 #include "shell/frame_step.h"
@@ -18,7 +17,10 @@
 #include "shell/preferences.h"
 #include "shell/scripted_input.h"
 #include "shell/startup.h"
+#include "tools/headless/audio_tap.h"
+#include "tools/headless/digest.h"
 #include "tools/headless/png_dump.h"
+#include "tools/headless/trace.h"
 
 namespace fs = std::filesystem;
 
@@ -27,11 +29,6 @@ namespace {
 uint32_t ExactMs = 0;
 uint32_t exactTicks() { return ExactMs; }
 void exactDelay(uint32_t ms) { ExactMs += ms; }
-
-void mix(uint64_t& h, const void* data, size_t size) {
-  const auto* p = static_cast<const unsigned char*>(data);
-  for (size_t i = 0; i < size; ++i) h = (h ^ p[i]) * 1099511628211ull;
-}
 
 bool readScript(const std::string& path, ScriptedInput& script, std::string& error) {
   if (path.empty()) return true;
@@ -66,31 +63,77 @@ bool enterRunFolder(const std::string& resources, std::string& folder, std::stri
   return !ec;
 }
 
-void dumpFrame(const RunOptions& o, int32_t frame) {
-  if (o.dumpDir.empty() || o.dumpEvery < 1 || frame % o.dumpEvery != 0) return;
+double msSince(std::chrono::steady_clock::time_point t) {
+  return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count();
+}
+
+// What a run writes besides its result, opened before it moves to its own folder.
+struct RunOutputs {
+  std::string dumpDir;
+  std::FILE* trace = nullptr;
+  int32_t audioSeen = 0;
+  ~RunOutputs() {
+    if (trace) std::fclose(trace);
+  }
+};
+
+bool openOutputs(const RunOptions& o, RunOutputs& out, std::string& error) {
+  std::error_code ec;
+  if (!o.dumpDir.empty()) {
+    out.dumpDir = fs::absolute(o.dumpDir, ec).string();
+    fs::create_directories(out.dumpDir, ec);
+  }
+  if (!o.trace.empty() && !(out.trace = std::fopen(o.trace.c_str(), "w"))) {
+    error = "cannot write the trace " + o.trace;
+    return false;
+  }
+  return true;
+}
+
+void dumpFrame(const RunOptions& o, const RunOutputs& out, int32_t frame) {
+  if (out.dumpDir.empty() || o.dumpEvery < 1 || frame % o.dumpEvery != 0) return;
   char name[32];
   std::snprintf(name, sizeof name, "frame%06d.png", frame);
-  dumpScreenPng((fs::path(o.dumpDir) / name).string());
+  dumpScreenPng((fs::path(out.dumpDir) / name).string());
+}
+
+// Where the frames begin: the title as the program enters it, or a game.
+void enterFirstMode(const RunOptions& o) {
+  if (o.startStage >= 0)
+    LoopState.currentMode = beginNewGame(o.startStage);
+  else if (o.newGame)
+    LoopState.currentMode = Mode::NewGame;
+  else
+    frameStep(Mode::EnterTitle);
+}
+
+void postEvents(const RunOptions& o, int32_t frame) {
+  for (const PostedEvent& p : o.posts) {
+    if (p.frame == frame) ThePlayer.event = p.event;
+  }
+}
+
+// One pass of the loop, timed, with the exact clock's sleep; answers the frame's mode.
+GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult& result) {
+  postEvents(o, frame);
+  LastModeWork = {0, 0.0};
+  auto t = std::chrono::steady_clock::now();
+  uint32_t t0 = getTicks();
+  GameMode r = frameStep(0);
+  uint32_t t1 = getTicks();
+  result.frameMs.push_back(msSince(t));
+  if (LastModeWork.mode == Mode::Play) result.playStepMs.push_back(LastModeWork.ms);
+  if (out.trace) writeTraceLine(out.trace, frame, r, out.audioSeen);
+  dumpFrame(o, out, frame);
+  delayMs(frameWait(t0, t1, r));
+  return r;
 }
 }  // namespace
 
-uint64_t stateDigest() {
-  uint64_t h = 1469598103934665603ull;
-  mix(h, &LoopState, sizeof LoopState);
-  mix(h, &Game, sizeof Game);
-  mix(h, &CameraFocus, sizeof CameraFocus);
-  mix(h, &CoinCount, sizeof CoinCount);
-  mix(h, &TheAudioLog.total, sizeof TheAudioLog.total);
-  return h;
-}
-
 bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
   static ScriptedInput script;
-  if (!readScript(o.script, script, error)) return false;
-  std::string dumpDir = o.dumpDir;
-  if (!dumpDir.empty()) fs::create_directories(fs::absolute(dumpDir));
-  RunOptions options = o;
-  if (!dumpDir.empty()) options.dumpDir = fs::absolute(dumpDir).string();
+  RunOutputs out;
+  if (!readScript(o.script, script, error) || !openOutputs(o, out, error)) return false;
   if (!enterRunFolder(o.resources, result.folder, error)) return false;
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
@@ -103,19 +146,12 @@ bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
     return false;
   }
   startUp();
-  frameStep(Mode::EnterTitle);
-  result.startUpMs =
-      std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
+  enterFirstMode(o);
+  result.startUpMs = msSince(start);
+  out.audioSeen = audioLogTotal();
   GameMode r = LoopState.currentMode;
   for (int32_t frame = 0; frame < o.frames && (r & ModeNumberMask) != Mode::Quit; ++frame) {
-    auto t = std::chrono::steady_clock::now();
-    uint32_t t0 = getTicks();
-    r = frameStep(0);
-    uint32_t t1 = getTicks();
-    result.frameMs.push_back(
-        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count());
-    dumpFrame(options, frame);
-    delayMs(frameWait(t0, t1, r));
+    r = runFrame(o, out, frame, result);
     script.nextFrame();
     ++result.framesRun;
   }

@@ -3,6 +3,12 @@
 #include <string>
 #include <vector>
 
+// An event written into the player's record before a frame, as if an actor had posted it.
+struct PostedEvent {
+  int32_t frame;
+  int32_t event;
+};
+
 struct RunOptions {
   int32_t frames = 600;
   std::string script;     // input script file; empty: nothing held
@@ -10,14 +16,19 @@ struct RunOptions {
   std::string dumpDir;    // PNG frame dumps; empty: none
   int32_t dumpEvery = 60;
   uint32_t seed = 1;
-  bool realClock = false;  // SDL's clock and real sleeps instead of exact 17 ms steps
+  bool realClock = false;   // SDL's clock and real sleeps instead of exact 17 ms steps
+  int32_t startStage = -1;  // 0..7: begin a game at this stage instead of the title
+  bool newGame = false;     // begin in NewGame instead of the title
+  std::string trace;        // JSON lines of every frame's state; empty: none
+  std::vector<PostedEvent> posts;
 };
 
 struct RunResult {
   int32_t framesRun = 0;
   int32_t finalMode = 0;
   uint64_t digest = 0;
-  std::vector<double> frameMs;  // wall time of each frame step
+  std::vector<double> frameMs;     // wall time of each frame step
+  std::vector<double> playStepMs;  // wall time of the play step, in frames that ran one
   double startUpMs = 0;
   std::string folder;  // the working folder it ran in
 };
@@ -25,5 +36,3 @@ struct RunResult {
 // Runs the game's start-up and frame step headless in a fresh working folder.
 // Answers false with a message in error when it cannot start.
 bool runHeadless(const RunOptions& options, RunResult& result, std::string& error);
-// FNV-1a over the game's fixed state tables.
-uint64_t stateDigest();

@@ -1,0 +1,123 @@
+#include "tools/headless/digest.h"
+
+#include <bit>
+#include <cstddef>
+
+#include "actors/actor_table.h"
+#include "game/effects.h"
+#include "game/game_state.h"
+#include "game/player.h"
+#include "game/shots.h"
+#include "shell/frame_step.h"
+#include "shell/preferences.h"
+#include "tools/headless/audio_tap.h"
+
+namespace {
+struct Digest {
+  uint64_t h = 1469598103934665603ull;
+  void bytes(uint64_t v, int n) {
+    for (int i = 0; i < n; ++i, v >>= 8) h = (h ^ (v & 0xFF)) * 1099511628211ull;
+  }
+};
+
+void add(Digest& d, int32_t v) { d.bytes(uint32_t(v), 4); }
+void add(Digest& d, double v) { d.bytes(std::bit_cast<uint64_t>(v), 8); }
+template <class T, size_t N>
+void add(Digest& d, const T (&table)[N]) {
+  for (const T& row : table) add(d, row);
+}
+
+void add(Digest& d, const FrameLoopState& s) {
+  add(d, s.currentMode);
+  add(d, s.modeFrameCounter);
+  add(d, s.frameCounter);
+  add(d, s.lastFrameTick);
+  add(d, s.highlightedRank);
+}
+
+void add(Digest& d, const GameState& g) {
+  add(d, g.stage);
+  add(d, g.stageClock);
+  add(d, g.lastClock);
+  add(d, g.lives);
+  add(d, g.score);
+  add(d, g.difficulty);
+  add(d, g.level);
+  add(d, g.fadeLevel);
+  add(d, g.backdropScroll);
+  add(d, g.sideScroll);
+  add(d, g.depthScroll);
+  add(d, g.tunnelCeiling);
+  add(d, g.lockList);
+  add(d, g.lockCount);
+  add(d, g.lockNext);
+  add(d, g.playerStateCopy);
+  add(d, g.positionHistory);
+}
+
+void add(Digest& d, const FocusPoint& p) {
+  add(d, p.x);
+  add(d, p.y);
+}
+
+void add(Digest& d, const Player& p) {
+  add(d, p.state);
+  add(d, p.counter);
+  add(d, p.event);
+  add(d, p.pos);
+}
+
+void add(Digest& d, const Shot& s) {
+  add(d, s.state);
+  add(d, s.age);
+  add(d, s.target);
+  add(d, s.pos);
+  add(d, s.vel);
+}
+
+void add(Digest& d, const Effect& e) {
+  add(d, e.type);
+  add(d, e.textureSlot);
+  add(d, e.age);
+  add(d, e.pos);
+  add(d, e.vel);
+  add(d, e.size);
+}
+
+void add(Digest& d, const Actor& a) {
+  add(d, a.type);
+  add(d, a.sprite);
+  add(d, a.age);
+  add(d, a.param);
+  add(d, a.link);
+  add(d, a.hp);
+  add(d, a.lockTimer);
+  add(d, a.aux);
+  add(d, a.interval);
+  add(d, a.lifetime);
+  add(d, a.flags);
+  add(d, a.pos);
+  add(d, a.vel);
+  add(d, a.anchor);
+  add(d, a.size);
+}
+}  // namespace
+
+// The one list of the tables a run is judged by.
+uint64_t stateDigest() {
+  Digest d;
+  add(d, LoopState);
+  add(d, Game);
+  add(d, CameraFocus);
+  add(d, CoinCount);
+  add(d, ThePlayer);
+  add(d, FireTimer);
+  add(d, ShotTable);
+  add(d, EffectTable);
+  add(d, EffectCursor);
+  add(d, ActorTable);
+  add(d, SpawnCursor);
+  add(d, PreviousWalkClock);
+  add(d, audioLogTotal());
+  return d.h;
+}
