@@ -1,10 +1,14 @@
 #include "screens/title.h"
 
 #include "game/game_state.h"
+#include "shell/input.h"
 
-// Placeholder until the title and attract cycle lands: it holds the camera level and
-// stays on the title, so only Escape leaves it.
+// Placeholder until the title and attract cycle lands: it holds the camera level, and
+// START (once let go) begins a new game, so the game can be played meanwhile.
 GameMode titleStep(int32_t entry) {
-  if (entry >= 1) CameraFocus.y = 240.0;
-  return Mode::Title;
+  if (entry < 1) return Mode::Title;
+  CameraFocus.y = 240.0;
+  if (!startHeld()) return Mode::Title;
+  waitStartReleased();
+  return Mode::NewGame;
 }
