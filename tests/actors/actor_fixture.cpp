@@ -1,39 +1,16 @@
 #include "tests/actors/actor_fixture.h"
 
-#include <SDL_mixer.h>
+#include <algorithm>
 
 #include "actors/kind_updates.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/shots.h"
 #include "shell/audio.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/wav.h"
-
-namespace {
-// The effects are loaded once for the whole program; each test only clears the log.
-class EffectsLoaded : public ::testing::Environment {
- public:
-  void SetUp() override {
-    TempFolder dir;
-    std::vector<unsigned char> tone = toneWav(0.05);
-    for (int n = 1000; n < 1000 + EffectCount; ++n) {
-      dir.write("resources/s" + std::to_string(n) + ".aif", tone);
-    }
-    StdoutCapture quiet;
-    openAudioAndLoadEffects();
-    quiet.finish();
-  }
-  void TearDown() override {
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
-  }
-};
-[[maybe_unused]] ::testing::Environment* const Effects =
-    ::testing::AddGlobalTestEnvironment(new EffectsLoaded);
-}  // namespace
+#include "tests/support/sounds_asked.h"
 
 void ActorFixture::SetUp() {
+  openTestAudio();
   for (Actor& a : ActorTable) a = Actor{};
   SpawnCursor = 0;
   PreviousWalkClock = 0;
@@ -44,7 +21,7 @@ void ActorFixture::SetUp() {
   ThePlayer.pos[1] = 400.0;
   ThePlayer.pos[2] = 240.0;
   KindUpdateStandIn = nullptr;
-  clearAudioLog();
+  forgetSoundsAsked();
 }
 
 void ActorFixture::TearDown() { KindUpdateStandIn = nullptr; }
@@ -60,11 +37,6 @@ void ActorFixture::fillTable() {
 }
 
 int32_t ActorFixture::effectCount(int32_t effect) const {
-  int32_t n = 0;
-  for (int32_t i = 0; i < TheAudioLog.count; ++i) {
-    const AudioLogEntry& e = audioLogEntry(i);
-    bool asked = e.event == AudioEvent::EffectStarted || e.event == AudioEvent::EffectDropped;
-    if (asked && e.value == effect) ++n;
-  }
-  return n;
+  std::vector<int32_t> asked = soundsAsked();
+  return int32_t(std::count(asked.begin(), asked.end(), effect));
 }

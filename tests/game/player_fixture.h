@@ -1,5 +1,4 @@
 #pragma once
-#include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
 #include <cstdint>
@@ -19,8 +18,7 @@
 #include "shell/scripted_input.h"
 #include "shell/texture_upload.h"
 #include "tests/support/gl_context.h"
-#include "tests/support/temp_folder.h"
-#include "tests/support/wav.h"
+#include "tests/support/sounds_asked.h"
 
 // Held-button shorthands for one frame of input, with the default key map.
 constexpr int32_t HoldA = Key::Z;
@@ -37,18 +35,9 @@ class PlayerTest : public ::testing::Test {
   uint32_t savedSlots[TextureSlotCount];
 
   static void SetUpTestSuite() {
-    TempFolder dir;
-    std::vector<unsigned char> tone = toneWav(2.0);
-    for (int n = 1000; n <= 1030; ++n) dir.write("resources/s" + std::to_string(n) + ".aif", tone);
-    StdoutCapture quiet;
-    openAudioAndLoadEffects();
-    quiet.finish();
+    openTestAudio();
     fillSineTables();
     buildMeshes();  // the shadow is a circle
-  }
-  static void TearDownTestSuite() {
-    Mix_HaltChannel(-1);
-    Mix_CloseAudio();
   }
 
   void SetUp() override {
@@ -73,7 +62,7 @@ class PlayerTest : public ::testing::Test {
     setInputSource(nullptr);
     for (int32_t k = 0; k < TextureSlotCount; ++k) TextureSlots[k] = savedSlots[k];
     DrawQueue.count = 0;
-    Mix_HaltChannel(-1);
+    forgetSoundsAsked();
   }
 
   void place(int32_t state, int32_t counter, double x, double y, double z = 240.0) {
@@ -92,8 +81,10 @@ class PlayerTest : public ::testing::Test {
     frame.keys = keys;
     script.frames = {frame};
     script.position = 0;
-    if (!channelsBusy) Mix_HaltChannel(-1);
-    clearAudioLog();
+    if (channelsBusy)
+      clearAudioLog();
+    else
+      forgetSoundsAsked();
     DrawQueue.count = 0;
     clock = updatePlayer(clock, demo);
     return clock;
@@ -129,7 +120,7 @@ class PlayerTest : public ::testing::Test {
   }
   // Keeps all eight channels playing.
   static void fillChannels() {
-    Mix_HaltChannel(-1);
+    forgetSoundsAsked();
     for (int32_t i = 0; i < MixChannels; ++i) playEffect(3);
   }
 

@@ -13,7 +13,7 @@ void openTestAudio() {
   Uint16 format = 0;
   if (Mix_QuerySpec(&frequency, &format, &channels) && effectLoaded(0)) return;
   TempFolder dir;
-  std::vector<unsigned char> tone = toneWav(0.05);
+  std::vector<unsigned char> tone = toneWav(2.0);
   for (int n = 0; n < EffectCount; ++n) {
     dir.write("resources/s" + std::to_string(1000 + n) + ".aif", tone);
   }

@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <vector>
 
-// Opens the dummy audio device, unless it is open with the sounds loaded, with a short tone
+// Opens the dummy audio device, unless it is open with the sounds loaded, with a 2-second tone
 // for every sound effect, so that the game's sounds really start and reach the audio log.
 // It stays open: the mixer must not be asked about its channels once it is closed.
 void openTestAudio();
