@@ -3,5 +3,31 @@
 
 #include "shell/game_mode.h"
 
-// One step of the title and attract cycle. An entry below 1 enters phase -entry.
+// The attract cycle's own state, stepped once a frame in the Title mode.
+struct TitleScreenState {
+  int32_t phase;
+  int32_t timer;        // frames in the current phase; some phases restart it
+  int32_t demoCounter;  // the next demo plays stage (counter AND 3)
+  int32_t pictureSlot;  // the title picture of this cycle, 224 or 226
+  int32_t logoSlot;     // its logo: 229 with picture 224, 227 with 226
+};
+extern TitleScreenState TitleScreen;
+void resetTitleScreen();
+
+// The phases the mode machine enters by the entry value of titleStep.
+namespace TitlePhase {
+constexpr int32_t FirstPhase = 0;
+constexpr int32_t PressStart = 4;
+constexpr int32_t RankingPicture = 8;
+constexpr int32_t Ranking = 9;
+constexpr int32_t AfterGame = 20;
+constexpr int32_t CoinBonus = 21;
+}  // namespace TitlePhase
+
+// One step of the title and attract cycle. An entry below 1 enters phase -entry and
+// answers Title at once; otherwise one step of the phase runs, answering Title, or
+// NewGame once START is pressed on the title.
 GameMode titleStep(int32_t entry);
+
+// The picture in a texture slot over the whole view, tinted by colour, drawn at once.
+void drawFullScreenPicture(int32_t slot, const double* colour);

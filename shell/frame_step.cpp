@@ -13,7 +13,8 @@
 #include "shell/clock.h"
 #include "shell/input.h"
 
-FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0, -1};
+// Entry 0 is highlighted until a game has ended in this run.
+FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0, 0};
 int32_t FrameSkipSetting = 2;
 ModeWorkTime LastModeWork = {0, 0.0};
 
@@ -131,4 +132,4 @@ GameMode frameStep(GameMode m) {
   return r;
 }
 
-void resetFrameLoopState() { LoopState = {Mode::EnterTitle, 0, 0, 0, -1}; }
+void resetFrameLoopState() { LoopState = {Mode::EnterTitle, 0, 0, 0, 0}; }
