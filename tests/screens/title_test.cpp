@@ -7,7 +7,6 @@
 
 #include "game/game_state.h"
 #include "shell/audio.h"
-#include "shell/clock.h"
 #include "shell/frame_step.h"
 #include "shell/input.h"
 #include "shell/preferences.h"
@@ -16,13 +15,9 @@
 #include "tests/support/sounds_asked.h"
 
 namespace {
-uint32_t FakeMs = 0;
-uint32_t fakeTicks() { return FakeMs; }
-void fakeDelay(uint32_t ms) { FakeMs += ms; }
-
 // The attract cycle driven through the mode machine, frame by frame, with a scripted
-// keyboard and a clock that never makes a frame late. Hardly any frame is drawn: the
-// cycle runs for thousands of frames, and what it shows is tested apart.
+// keyboard. Hardly any frame is drawn, however the clock runs: the cycle takes thousands
+// of frames, and what it shows is tested apart.
 class TitleCycle : public ::testing::Test {
  protected:
   ScriptedInput script;
@@ -33,8 +28,6 @@ class TitleCycle : public ::testing::Test {
   void SetUp() override {
     ASSERT_TRUE(openTestDisplay());
     setInputSource(&script);
-    setClockSource({fakeTicks, fakeDelay});
-    FakeMs = 1000;
     resetFrameLoopState();
     resetTitleScreen();
     FrameSkipSetting = 1000000;
@@ -43,10 +36,7 @@ class TitleCycle : public ::testing::Test {
     CoinCount = 1;
     forgetSoundsAsked();
   }
-  void TearDown() override {
-    setInputSource(nullptr);
-    useSdlClock();
-  }
+  void TearDown() override { setInputSource(nullptr); }
   // Holds START for the next frame only.
   void pressStart() {
     ScriptedFrame f;
@@ -92,6 +82,14 @@ class TitleCycle : public ::testing::Test {
     TitleScreen.phase = 5;
     frame();
     ASSERT_EQ(TitleScreen.phase, 6);
+  }
+  // START after so many frames of the demo.
+  void startFromTheDemoAfter(int32_t demoFrames) {
+    startTheDemo();
+    frames(demoFrames);
+    pressStart();
+    frame();
+    ASSERT_EQ(TitleScreen.phase, 4);
   }
 };
 }  // namespace
@@ -179,27 +177,19 @@ TEST_F(TitleCycle, StartDuringTheDemoStopsTheMusicAndShowsTheTitleThenASecondSta
 }
 
 TEST_F(TitleCycle, StartEarlyInTheDemoLeavesTheTitleWhenItsTimerReachesAThousand) {
-  startTheDemo();
-  frames(200);  // timer 401
-  pressStart();
-  frame();
-  ASSERT_EQ(TitleScreen.phase, 4);
+  startFromTheDemoAfter(200);
   ASSERT_EQ(TitleScreen.timer, 403);
-  script.frames.clear();
   EXPECT_EQ(framesIn(4), 1000 - 403 + 1);
   EXPECT_EQ(TitleScreen.phase, 5);
 }
 
 TEST_F(TitleCycle, StartLateInTheDemoLeavesTheTitleUpUntilStartIsPressed) {
-  startTheDemo();
-  frames(600);  // timer 1201
-  pressStart();
-  frame();
-  script.frames.clear();
+  startFromTheDemoAfter(600);
+  ASSERT_EQ(TitleScreen.timer, 1203);
   frames(3000);
   EXPECT_EQ(TitleScreen.phase, 4);
   pressStart();
-  EXPECT_EQ(frameStep(0) & ModeNumberMask, Mode::NewGame);
+  EXPECT_EQ(frame(), Mode::NewGame);
 }
 
 TEST_F(TitleCycle, StartOnTheTitlePictureJumpsToPressStartWithoutResettingTheTimer) {
