@@ -58,8 +58,7 @@ TEST_F(RankingGame, AGameWithoutCoinsEndsInTheRankingWithTheDayItWasPlayed) {
   // Every time the player flies, something hits it, until the lives run out.
   bool continueOffered = false;
   GameMode r = Mode::Play;
-  int32_t frames = 0;
-  for (; frames < FrameLimit && r != Mode::RecordScore; ++frames) {
+  for (int32_t frame = 0; frame < FrameLimit && r != Mode::RecordScore; ++frame) {
     if (ThePlayer.state == PlayerState::Flying) ThePlayer.event = PlayerEvent::HitHard;
     r = frameStep(0) & ModeNumberMask;
     continueOffered |= ThePlayer.state == PlayerState::ContinuePrompt;
