@@ -32,19 +32,8 @@ using Texts = std::vector<std::string>;
 TEST_F(StageCaptions, TheStageTitleShowsOverTheFirst300FramesOfFlying) {
   Game.stage = 0;
   EXPECT_EQ(captionsAt(PlayerState::Flying, 0), (Texts{"First Stage  ", "Break A Leg!"}));
-  const DrawnLine& title = lines()[0];
-  EXPECT_TRUE(title.large);
-  EXPECT_EQ(title.x, -96);
-  EXPECT_EQ(title.y, 188);
-  EXPECT_EQ(title.z, 120);
-  EXPECT_EQ(title.size, 8);
-  EXPECT_EQ(title.colour, White);
-  const DrawnLine& subtitle = lines()[1];
-  EXPECT_TRUE(subtitle.large);
-  EXPECT_EQ(subtitle.x, -92);
-  EXPECT_EQ(subtitle.y, 216);
-  EXPECT_EQ(subtitle.size, 8);
-  EXPECT_EQ(subtitle.colour, Yellow);
+  EXPECT_EQ(look(0), (LineLook{true, -96, 188, 120, 8, White}));
+  EXPECT_EQ(look(1), (LineLook{true, -92, 216, 120, 8, Yellow}));
 
   EXPECT_EQ(captionsAt(PlayerState::Flying, 299).size(), 2u);
   EXPECT_EQ(captionsAt(PlayerState::Flying, 300), Texts{});
@@ -80,11 +69,7 @@ TEST_F(StageCaptions, NoCaptionWhileArrivingRecoveringDashingFallingOrClearing) 
 TEST_F(StageCaptions, GameOverShowsOnceCrashedAndAfterwards) {
   for (int32_t state : {PlayerState::Crashed, PlayerState::GameOver}) {
     EXPECT_EQ(captionsAt(state, 5000), Texts{"Game over!"});
-    EXPECT_TRUE(lines()[0].large);
-    EXPECT_EQ(lines()[0].x, -72);
-    EXPECT_EQ(lines()[0].y, 216);
-    EXPECT_EQ(lines()[0].size, 8);
-    EXPECT_EQ(lines()[0].colour, Red);
+    EXPECT_EQ(look(0), (LineLook{true, -72, 216, 120, 8, Red}));
   }
 }
 
@@ -93,25 +78,10 @@ TEST_F(StageCaptions, TheContinueChoiceUnderThePlayerIsDrawnLarge) {
     ThePlayer.pos[0] = x;
     EXPECT_EQ(captionsAt(PlayerState::ContinuePrompt, 10),
               (Texts{"Please continue!", "Yes", "No"}));
-    const DrawnLine& prompt = lines()[0];
-    const DrawnLine& yes = lines()[1];
-    const DrawnLine& no = lines()[2];
-    EXPECT_TRUE(prompt.large);
-    EXPECT_EQ(prompt.x, -112);
-    EXPECT_EQ(prompt.y, 188);
-    EXPECT_EQ(prompt.size, 8);
-    EXPECT_EQ(prompt.colour, Grey);
-    EXPECT_FALSE(yes.large);
-    EXPECT_EQ(yes.x, -56);
-    EXPECT_EQ(yes.y, 216);
-    EXPECT_EQ(yes.colour, Cyan);
-    EXPECT_FALSE(no.large);
-    EXPECT_EQ(no.x, 40);
-    EXPECT_EQ(no.y, 216);
-    EXPECT_EQ(no.colour, Orange);
     bool left = x < 0;
-    EXPECT_EQ(yes.size, left ? 8 : 4) << "x " << x;
-    EXPECT_EQ(no.size, left ? 4 : 8) << "x " << x;
+    EXPECT_EQ(look(0), (LineLook{true, -112, 188, 120, 8, Grey}));
+    EXPECT_EQ(look(1), (LineLook{false, -56, 216, 120, left ? 8.0 : 4.0, Cyan})) << "x " << x;
+    EXPECT_EQ(look(2), (LineLook{false, 40, 216, 120, left ? 4.0 : 8.0, Orange})) << "x " << x;
   }
 }
 
@@ -128,23 +98,12 @@ TEST_F(StageCaptions, AllStagesClearCongratulatesThenAnnouncesTheAdvancedMission
   }
 
   captionsAt(PlayerState::AllStagesClear, 400);
-  EXPECT_TRUE(lines()[0].large);
-  EXPECT_EQ(lines()[0].x, -152);
-  EXPECT_EQ(lines()[0].y, 160);
-  EXPECT_EQ(lines()[0].colour, Yellow);
-  for (int i = 1; i < 4; ++i) {
-    EXPECT_FALSE(lines()[i].large);
-    EXPECT_EQ(lines()[i].x, -128);
-    EXPECT_EQ(lines()[i].y, 176 + 16 * i);
-    EXPECT_EQ(lines()[i].size, 4);
-    EXPECT_EQ(lines()[i].colour, Cyan);
-  }
+  EXPECT_EQ(look(0), (LineLook{true, -152, 160, 120, 8, Yellow}));
+  EXPECT_EQ(look(1), (LineLook{false, -128, 192, 120, 4, Cyan}));
+  EXPECT_EQ(look(2), (LineLook{false, -128, 208, 120, 4, Cyan}));
+  EXPECT_EQ(look(3), (LineLook{false, -128, 224, 120, 4, Cyan}));
   captionsAt(PlayerState::AllStagesClear, 1600);
-  EXPECT_TRUE(lines()[0].large);
-  EXPECT_EQ(lines()[0].x, -152);
-  EXPECT_EQ(lines()[0].y, 208);
-  EXPECT_EQ(lines()[0].size, 8);
-  EXPECT_EQ(lines()[0].colour, Cyan);
+  EXPECT_EQ(look(0), (LineLook{true, -152, 208, 120, 8, Cyan}));
 }
 
 // On screen, with the game's fonts.

@@ -53,18 +53,10 @@ TEST_F(Hud, PlayShowsScoreLevelLivesAndCoins) {
   CoinCount = 5;
   EXPECT_EQ(hudFor(Mode::Play),
             (Texts{"SCORE 00001234", "Lv.03", std::string("LEFT ") + Icon + Icon, "COIN 05"}));
-  const struct {
-    double x, y;
-    std::array<double, 4> colour;
-  } expected[] = {{-64, 128, Cyan}, {120, 128, Green}, {-144, 352, Green}, {-24, 352, White}};
-  for (size_t i = 0; i < 4; ++i) {
-    EXPECT_FALSE(lines()[i].large) << lines()[i].text;
-    EXPECT_EQ(lines()[i].x, expected[i].x) << lines()[i].text;
-    EXPECT_EQ(lines()[i].y, expected[i].y) << lines()[i].text;
-    EXPECT_EQ(lines()[i].z, 120) << lines()[i].text;
-    EXPECT_EQ(lines()[i].size, 4) << lines()[i].text;
-    EXPECT_EQ(lines()[i].colour, expected[i].colour) << lines()[i].text;
-  }
+  EXPECT_EQ(look(0), (LineLook{false, -64, 128, 120, 4, Cyan}));
+  EXPECT_EQ(look(1), (LineLook{false, 120, 128, 120, 4, Green}));
+  EXPECT_EQ(look(2), (LineLook{false, -144, 352, 120, 4, Green}));
+  EXPECT_EQ(look(3), (LineLook{false, -24, 352, 120, 4, White}));
 }
 
 TEST_F(Hud, ScoreAndLevelKeepOnlyTheirLowDigits) {
@@ -98,11 +90,7 @@ TEST_F(Hud, PauseShowsOnlyTheWordPause) {
   Game.lives = 3;
   CoinCount = 7;
   EXPECT_EQ(hudFor(Mode::Pause), Texts{"PAUSE"});
-  EXPECT_FALSE(lines()[0].large);
-  EXPECT_EQ(lines()[0].x, -40);
-  EXPECT_EQ(lines()[0].y, 192);
-  EXPECT_EQ(lines()[0].size, 8);
-  EXPECT_EQ(lines()[0].colour, Grey);
+  EXPECT_EQ(look(0), (LineLook{false, -40, 192, 120, 8, Grey}));
 }
 
 TEST_F(Hud, OutsidePlayOnlyTheCoinsShow) {
@@ -115,13 +103,7 @@ TEST_F(Hud, OutsidePlayOnlyTheCoinsShow) {
 
 TEST_F(FrameRate, FirstDrawnFrameShowsZeroThenEach60TicksTheFramesDrawn) {
   EXPECT_EQ(frameAt(0), "00fps");
-  const DrawnLine& readout = lines()[0];
-  EXPECT_FALSE(readout.large);
-  EXPECT_EQ(readout.x, 112);
-  EXPECT_EQ(readout.y, 352);
-  EXPECT_EQ(readout.z, 120);
-  EXPECT_EQ(readout.size, 4);
-  EXPECT_EQ(readout.colour, Red);
+  EXPECT_EQ(look(0), (LineLook{false, 112, 352, 120, 4, Red}));
   for (int32_t t = 1; t < 60; ++t) EXPECT_EQ(frameAt(t), "00fps") << "tick " << t;
   EXPECT_EQ(frameAt(60), "60fps");  // ticks 0..59 each drew a frame
   // Every other frame skipped over the next 60 ticks.

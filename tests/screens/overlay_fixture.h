@@ -7,6 +7,7 @@
 #include <array>
 #include <cstdint>
 #include <cstdlib>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,20 @@ struct DrawnLine {
   std::array<double, 4> colour;
   bool large;
 };
+
+// Where, in which font, how large and in which colour a line was drawn.
+struct LineLook {
+  bool large;
+  double x, y, z, size;
+  std::array<double, 4> colour;
+  bool operator==(const LineLook&) const = default;
+};
+inline LineLook lookOf(const DrawnLine& l) { return {l.large, l.x, l.y, l.z, l.size, l.colour}; }
+inline void PrintTo(const LineLook& l, std::ostream* os) {
+  *os << (l.large ? "large" : "small") << " at (" << l.x << ", " << l.y << ", " << l.z << ") size "
+      << l.size << " colour (" << l.colour[0] << ", " << l.colour[1] << ", " << l.colour[2] << ", "
+      << l.colour[3] << ")";
+}
 
 namespace overlay {
 inline std::vector<DrawnLine> Lines;
@@ -73,6 +88,7 @@ class OverlayTest : public ::testing::Test {
     useSdlClock();
   }
   static std::vector<DrawnLine>& lines() { return overlay::Lines; }
+  static LineLook look(size_t i) { return lookOf(overlay::Lines.at(i)); }
   static std::vector<std::string> texts() {
     std::vector<std::string> t;
     for (const DrawnLine& l : overlay::Lines) t.push_back(l.text);
