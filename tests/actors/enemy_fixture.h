@@ -6,6 +6,7 @@
 
 #include "actors/actor_table.h"
 #include "game/game_state.h"
+#include "game/geometry.h"
 #include "game/player.h"
 #include "render/draw_queue.h"
 #include "tests/support/play_fixture.h"
@@ -20,6 +21,7 @@ class EnemyTest : public PlayTablesTest {
  protected:
   void SetUp() override {
     PlayTablesTest::SetUp();
+    fillSineTables();  // start-up fills them with the meshes
     Game.level = 1;
     ThePlayer.pos[0] = 0.0;
     ThePlayer.pos[1] = 400.0;
