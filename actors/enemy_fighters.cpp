@@ -41,7 +41,7 @@ void swingingFighter(Actor& a, SpriteFrame& f) {
   leaveWhen(f, f.age > 1000 || a.pos[2] < 0.0);
 }
 
-// Slows in depth and height toward age 120, then turns back the way it came.
+// Its depth and height speeds run down to nothing at age 120 and build up the other way.
 void swooper(Actor& a, SpriteFrame& f) {
   double fromTurn = double(f.age) - 120.0;
   a.pos[0] += a.vel[0];

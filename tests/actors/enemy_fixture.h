@@ -53,6 +53,14 @@ class EnemyTest : public PlayTablesTest {
     for (const DrawItem& d : draws) n += d.image == int32_t(FakeTextureBase) + slot;
     return n;
   }
+  // The picture of the actor among the draws (the first queued at its position).
+  static DrawItem drawOf(const std::vector<DrawItem>& draws, const Actor& a) {
+    for (const DrawItem& d : draws) {
+      if (d.x == a.pos[0] && d.y == a.pos[1] && d.z == a.pos[2]) return d;
+    }
+    ADD_FAILURE() << "not drawn";
+    return DrawItem{};
+  }
   static int32_t slotOf(const DrawItem& d) { return d.image - int32_t(FakeTextureBase); }
 
   // Live actors of the type.
