@@ -104,14 +104,24 @@ TEST_F(SpriteActors, ASpriteFromTheDataOutsideTheTableDrawsNothing) {
   EXPECT_EQ(draws[1].image, 0);
 }
 
-TEST_F(SpriteActors, AgesAtTheEdgesOfTheRangeWrapWithoutFault) {
+TEST_F(SpriteActors, ExtremeAgesAndVectorsFromTheStageFileRunWithoutFault) {
   int32_t slot = place(Bullet, 1, std::numeric_limits<int32_t>::max(), {0, 0, 3000});
   walk();
   EXPECT_EQ(ActorTable[slot].type, 0);  // far too old
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const int32_t starts[] = {std::numeric_limits<int32_t>::min(), -1, 0,
+                            std::numeric_limits<int32_t>::max()};
+  const Vec3 vectors[] = {
+      {1, 1, -1}, {nan, nan, nan}, {inf, -inf, inf}, {1e308, -1e308, 1e308}, {0, 0, 0}};
   for (int32_t type = 6; type <= 48; ++type) {
-    place(type, 1, std::numeric_limits<int32_t>::max(), {0, 0, 3000}, {1, 1, -1}, {1, 1, 1});
-    place(type, 1, std::numeric_limits<int32_t>::min(), {0, 0, 3000}, {1, 1, -1}, {1, 1, 1});
-    walk();
+    for (int32_t start : starts) {
+      for (Vec3 v : vectors) {
+        place(type, start, start, {v.x, v.y, 3000}, v, v);
+        place(type, start, start, v, v, v);
+      }
+    }
+    walk(3);
     resetActors();
   }
 }
