@@ -9,27 +9,22 @@
 #include "tests/support/gl_context.h"
 
 namespace {
-// A clock where each reading advances by a set step. A frame reads it twice (its start
-// and the frame-skip tick) before its end, so it seems to take two steps.
-uint32_t NowMs = 0;
-uint32_t StepMs = 0;
+// A clock on which a pass takes a set time: its first reading gives the pass's start, every
+// later one (the frame's own readings, however many, and the pass's end) the start plus
+// the frame's length.
+uint32_t StartMs = 0;
+uint32_t FrameMs = 0;
+int32_t Readings = 0;
 uint32_t Slept = 0;
-uint32_t steppingTicks() {
-  uint32_t t = NowMs;
-  NowMs += StepMs;
-  return t;
-}
-void recordDelay(uint32_t ms) {
-  Slept = ms;
-  NowMs += ms;
-}
+uint32_t passTicks() { return Readings++ == 0 ? StartMs : StartMs + FrameMs; }
+void recordDelay(uint32_t ms) { Slept = ms; }
 }  // namespace
 
 TEST(FrameLoop, EachPassSleepsOnlyForTheRestOfTheFrame) {
   ASSERT_TRUE(openTestDisplay());
   ScriptedInput script;
   setInputSource(&script);
-  setClockSource({steppingTicks, recordDelay});
+  setClockSource({passTicks, recordDelay});
   resetFrameLoopState();
   FrameSkipSetting = 2;
   frameStep(Mode::EnterTitle);
@@ -38,7 +33,9 @@ TEST(FrameLoop, EachPassSleepsOnlyForTheRestOfTheFrame) {
     uint32_t frameMs, sleep;
   } cases[] = {{4, 13}, {16, 1}, {18, 0}, {30, 0}, {0, 17}};
   for (const Case& c : cases) {
-    StepMs = c.frameMs / 2;
+    StartMs += 1000;
+    FrameMs = c.frameMs;
+    Readings = 0;
     Slept = 999;
     EXPECT_EQ(loopPass(quit), Mode::Title);
     EXPECT_EQ(Slept, c.sleep) << c.frameMs << " ms frame";

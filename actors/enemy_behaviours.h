@@ -1,0 +1,37 @@
+#pragma once
+#include "actors/actor_table.h"
+#include "actors/sprite_actor.h"
+
+// The behaviour routines of the ordinary sprite actors, by family. The behaviour table
+// names one per type.
+
+// Bullets and pick-ups.
+void driftAndFade(Actor& a, SpriteFrame& f);
+void spinningBullet(Actor& a, SpriteFrame& f);
+void trailingBullet(Actor& a, SpriteFrame& f);
+void bomb(Actor& a, SpriteFrame& f);
+
+// Things that ride with the world: ground targets, the pick-up carrier, drifting figures.
+void rideGround(Actor& a, SpriteFrame& f);
+void carrier(Actor& a, SpriteFrame& f);
+void drifter(Actor& a, SpriteFrame& f);
+
+// The hatch that opens to fire.
+void hatch(Actor& a, SpriteFrame& f);
+
+// Fighters that sweep in and fire with a warning.
+void weavingFighter(Actor& a, SpriteFrame& f);
+void weavingDrone(Actor& a, SpriteFrame& f);
+void swingingFighter(Actor& a, SpriteFrame& f);
+void swooper(Actor& a, SpriteFrame& f);
+void sentinel(Actor& a, SpriteFrame& f);
+void stiltWalker(Actor& a, SpriteFrame& f);
+void hoverFortress(Actor& a, SpriteFrame& f);
+
+// Flyers that glide across, hop, hunt and dive.
+void glider(Actor& a, SpriteFrame& f);
+void hopper(Actor& a, SpriteFrame& f);
+void hunter(Actor& a, SpriteFrame& f);
+void divingRay(Actor& a, SpriteFrame& f);
+void torpedoDrone(Actor& a, SpriteFrame& f);
+void gunship(Actor& a, SpriteFrame& f);

@@ -1,0 +1,64 @@
+#include "actors/enemy_behaviours.h"
+#include "actors/sprite_actor.h"
+
+// Which routine moves each sprite actor type. A type without a row does nothing of its own
+// and only goes through the common frame.
+
+namespace {
+struct BehaviourRow {
+  int32_t type;
+  SpriteBehaviour behaviour;
+};
+
+// clang-format off
+constexpr BehaviourRow BehaviourRows[] = {
+  {6,  rideGround},
+  {7,  rideGround},
+  {8,  rideGround},
+  {9,  rideGround},
+  {10, driftAndFade},
+  {11, spinningBullet},
+  {12, trailingBullet},
+  {13, bomb},
+  {14, carrier},
+  {15, weavingFighter},
+  {16, weavingDrone},
+  {17, swingingFighter},
+  {18, hatch},
+  {19, swooper},
+  {21, glider},
+  {22, sentinel},
+  {26, hopper},
+  {27, stiltWalker},
+  {28, hoverFortress},
+  {31, hunter},
+  {32, divingRay},
+  {33, glider},
+  {34, torpedoDrone},
+  {35, gunship},
+  {44, drifter},
+  {45, drifter},
+  {47, driftAndFade},
+  {48, driftAndFade},
+  // The bosses and set pieces (23, 24, 25, 30, 37, 38, 41, 42, 43, 46) come with their
+  // own files; until then they have no behaviour.
+};
+// clang-format on
+
+constexpr bool eachTypeOnce() {
+  for (const BehaviourRow& a : BehaviourRows) {
+    int32_t n = 0;
+    for (const BehaviourRow& b : BehaviourRows) n += a.type == b.type;
+    if (n != 1) return false;
+  }
+  return true;
+}
+static_assert(eachTypeOnce(), "a type has one behaviour at most");
+}  // namespace
+
+SpriteBehaviour spriteBehaviour(int32_t type) {
+  for (const BehaviourRow& row : BehaviourRows) {
+    if (row.type == type) return row.behaviour;
+  }
+  return nullptr;
+}
