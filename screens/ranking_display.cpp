@@ -1,23 +1,21 @@
 #include "screens/ranking_display.h"
 
-#include <cstring>
-
 #include "render/text.h"
 #include "screens/format_digits.h"
+#include "screens/ranking.h"
+#include "screens/text_colours.h"
 #include "screens/title.h"
 #include "shell/frame_step.h"
 #include "shell/preferences.h"
 
 namespace {
-constexpr int32_t ShownEntries = 9;  // the eight ranked and the one below them
+constexpr int32_t ShownEntries = UnrankedEntry + 1;  // the eight ranked and the one below
 constexpr int32_t ScoreDigits = 9;
 constexpr int32_t SlideFrames = 240;
-constexpr double TextDepth = 120.0;
-
-const double Cyan[4] = {0.4, 0.9, 0.9, 0.9};
-const double Green[4] = {0.1, 0.9, 0.2, 0.9};
-const double Red[4] = {0.9, 0.2, 0.1, 0.9};
-const double Yellow[4] = {0.99, 0.99, 0.3, 0.99};
+using TextColour::Cyan;
+using TextColour::Green;
+using TextColour::Red;
+using TextColour::Yellow;
 const double DimGrey[4] = {0.2, 0.2, 0.2, 1.0};
 
 // The score column and character size of each line: the ninth is smaller.
@@ -33,10 +31,8 @@ int32_t drawRankEntry(int32_t i, double y) {
   const RankLine& line = RankLines[i];
   char score[ScoreDigits + 1];
   formatDigits(rankScore(i), score, ScoreDigits);
-  // The text comes from the file and may fill its field without a closing NUL.
   char text[RankTextSize + 1];
-  std::memcpy(text, rankText(i), RankTextSize);
-  text[RankTextSize] = '\0';
+  copyRankText(i, text);
   const double* colour = i == LoopState.highlightedRank ? Red : Yellow;
   return drawSmallText(line.scoreX, y, TextDepth, line.size, colour, score) +
          drawSmallText(24.0, y, TextDepth, line.size, Green, text);

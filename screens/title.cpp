@@ -5,6 +5,7 @@
 #include "render/quads.h"
 #include "render/text.h"
 #include "screens/ranking_display.h"
+#include "screens/text_colours.h"
 #include "shell/audio.h"
 #include "shell/input.h"
 #include "shell/preferences.h"
@@ -29,9 +30,8 @@ constexpr int32_t CoinFrame = 100;
 constexpr int32_t CoinBonusEnd = 180;
 constexpr int32_t CoinsWithoutBonus = 9;
 
-constexpr double TextDepth = 120.0;
-const double White[4] = {1.0, 1.0, 1.0, 1.0};
-const double Cyan[4] = {0.4, 0.9, 0.9, 0.9};
+using TextColour::Cyan;
+using TextColour::White;
 const double TitleGrey[4] = {0.3, 0.3, 0.3, 1.0};
 
 TitleScreenState& T = TitleScreen;
