@@ -8,7 +8,7 @@ packages=(
   build-essential cmake pkg-config googletest libgtest-dev
   libsdl1.2-compat-dev libsdl-image1.2-dev libsdl-mixer1.2-dev
   libgl1-mesa-dev libglu1-mesa-dev libgl1-mesa-dri
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils x11-apps
   libcairo2-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
   libsndfile1-dev libvorbis-dev libmp3lame-dev freepats timgm6mb-soundfont sox
 )

@@ -58,6 +58,22 @@ wait_for_word() {
   done
   return 1
 }
+# A screenshot of the whole display in xwd's format.
+screenshot() { xwd -root -silent > "\$1"; }
+# Counts the pixels of a screenshot's rectangle (X Y W H) for which the awk condition on
+# r, g and b holds. xwd writes a header, a colour map of 12-byte entries, then rows of
+# four bytes a pixel, blue first.
+count_pixels() {
+  local file=\$1 x=\$2 y=\$3 w=\$4 h=\$5 cond=\$6
+  local header colours pitch
+  header=\$(od -An -t u4 --endian=big -j 0 -N 4 "\$file" | tr -d ' ')
+  pitch=\$(od -An -t u4 --endian=big -j 48 -N 4 "\$file" | tr -d ' ')
+  colours=\$(od -An -t u4 --endian=big -j 76 -N 4 "\$file" | tr -d ' ')
+  local start=\$((header + colours * 12))
+  for row in \$(seq "\$y" \$((y + h - 1))); do
+    od -An -v -t u1 -w4 -j \$((start + row * pitch + x * 4)) -N \$((w * 4)) "\$file"
+  done | awk "{ b = \\\$1; g = \\\$2; r = \\\$3; if (\$cond) n++ } END { print n + 0 }"
+}
 start_game() { "$BIN" > out.txt 2> err.txt & GAME=\$!; wait_for_window; sleep 0.5; }
 end_game() { wait \$GAME; echo \$? > status.txt; }
 PRELUDE
