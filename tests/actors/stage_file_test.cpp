@@ -53,14 +53,26 @@ bool same(const SpawnEntry& a, const SpawnEntry& b) {
   return ok;
 }
 
+// An entry of the given time and type whose other int32 fields are word(0) to word(4) and
+// whose doubles are real(0) to real(8), in the order of the record.
+template <class Word, class Real>
+SpawnEntry entryFrom(int32_t time, int32_t type, Word word, Real real) {
+  SpawnEntry e = {time, type, word(0), word(1), {}, {}, {}, word(2), word(3), word(4)};
+  for (int i = 0; i < 3; ++i) {
+    e.pos[i] = real(i);
+    e.vel[i] = real(3 + i);
+    e.anchor[i] = real(6 + i);
+  }
+  return e;
+}
+
 // Every field of every record its own value, each of whose bytes tells its place: int32
 // fields (k + 1) << 24 | record << 8 | 0x77, doubles record + k / 16 + 1 / 3.
 SpawnEntry numbered(int32_t r) {
   auto word = [r](int32_t k) { return int32_t(uint32_t(k + 1) << 24 | uint32_t(r) << 8 | 0x77); };
   auto real = [r](int32_t k) { return r + k / 16.0 + 1.0 / 3.0; };
-  return {word(0), word(1), word(2), word(3),
-          {real(0), real(1), real(2)}, {real(3), real(4), real(5)}, {real(6), real(7), real(8)},
-          word(4), word(5), word(6)};
+  return entryFrom(
+      word(0), word(1), [&](int32_t k) { return word(k + 2); }, real);
 }
 
 Bytes numberedFile(size_t length = StageFileBytes) {
@@ -70,7 +82,9 @@ Bytes numberedFile(size_t length = StageFileBytes) {
   return b;
 }
 
-const SpawnEntry& record(int32_t r) { return StageSequence[r / StageEntryCount][r % StageEntryCount]; }
+const SpawnEntry& record(int32_t r) {
+  return StageSequence[r / StageEntryCount][r % StageEntryCount];
+}
 
 class StageFileTest : public ::testing::Test {
  protected:
@@ -148,8 +162,8 @@ TEST_F(StageFileTest, AFileThatCannotBeReadOrOpenedLeavesTheScriptsAsTheyAre) {
 }
 
 namespace {
-// Every field takes the extreme values in turn, shifted from stage to stage so that each
-// field meets each of the others' values. Types run through 0..58 and beyond, so every
+// Every field takes the extreme values in turn, shifted from field to field and from stage
+// to stage. Types run through 0..58 and beyond, so every
 // behaviour gets its share; the times fire all but the last entry within a few thousand
 // frames.
 Bytes hostileFile() {
@@ -161,15 +175,11 @@ Bytes hostileFile() {
   Bytes b(StageFileBytes);
   for (int32_t s = 0; s < StageCount; ++s) {
     for (int32_t i = 0; i < StageEntryCount; ++i) {
-      auto word = [&](int32_t f) { return words[(i + f + s) % 4]; };
+      auto word = [&](int32_t f) { return words[(i + f + 1 + s) % 4]; };
       auto real = [&](int32_t f) { return reals[(i + f + s) % 6]; };
+      int32_t time = i == 0 ? INT_MIN : i == 1 ? -1 : i == 99 ? INT_MAX : (i - 2) * 90;
       int32_t t = (i + 13 * s) % 63;
-      SpawnEntry e = {i == 0 ? INT_MIN : i == 1 ? -1 : i == 99 ? INT_MAX : (i - 2) * 90,
-                      t <= 58 ? t : oddTypes[t - 59],
-                      word(1), word(2),
-                      {real(0), real(1), real(2)}, {real(3), real(4), real(5)},
-                      {real(6), real(7), real(8)},
-                      word(3), word(4), word(5)};
+      SpawnEntry e = entryFrom(time, t <= 58 ? t : oddTypes[t - 59], word, real);
       putEntry(b, s * StageEntryCount + i, e);
     }
   }

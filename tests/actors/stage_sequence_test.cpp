@@ -30,7 +30,9 @@ class StageSequenceTest : public ActorFixture {
     return Sequence.nextIndex != before ? before : -1;
   }
   // The actor the last spawn placed.
-  static const Actor& lastSpawned() { return ActorTable[(SpawnCursor + ActorCount - 1) % ActorCount]; }
+  static const Actor& lastSpawned() {
+    return ActorTable[(SpawnCursor + ActorCount - 1) % ActorCount];
+  }
   // A script of the given times for the stage, each entry a type-15 actor whose age tells
   // the entry apart (entry i starts at age 100 + i), then one entry never reached.
   static void script(int32_t stage, const std::vector<int32_t>& times) {
