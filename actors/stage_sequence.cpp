@@ -14,6 +14,7 @@ namespace {
 // whether or not a stage file is loaded later.
 [[maybe_unused]] const bool BuiltInInPlace = (useBuiltInSequence(), true);
 
+// A stage number past 7 plays the script of its number modulo 8.
 const SpawnEntry* scriptOf(int32_t stage) { return StageSequence[stage & (StageCount - 1)]; }
 
 // A script that has run out of entries waits for ever.
