@@ -1,7 +1,38 @@
 #pragma once
 #include <cstdint>
 
-// Loads "resources/stgseq.data" when present, else keeps the built-in stage scripts.
+#include "game/game_state.h"
+
+// One line of a stage script: at stage clock `time`, place an actor with these values.
+struct SpawnEntry {
+  int32_t time;    // stage clock at which the entry fires
+  int32_t type;    // actor type; 0 is an empty entry
+  int32_t sprite;  // the actor's sprite; for controllers the emitted type or command argument
+  int32_t start;   // starting age; for controllers also their param
+  double pos[3];
+  double vel[3];
+  double anchor[3];
+  int32_t aux;
+  int32_t interval;  // 0 reaches the actor as 65536
+  int32_t lifetime;
+};
+
+// The scripts of the eight stages, 100 entries each, sorted by time within a stage; the
+// used entries first, the rest all zero. Entry i of stage s is record s * 100 + i of the
+// stage file.
+constexpr int32_t StageEntryCount = 100;
+extern SpawnEntry StageSequence[StageCount][StageEntryCount];
+
+// Where the current stage's script has got to.
+struct SequenceState {
+  int32_t nextIndex;  // the next entry to fire; StageEntryCount when the script is done
+  int32_t nextTime;   // its time
+};
+extern SequenceState Sequence;
+
+// Puts the built-in scripts back in the table (they are there from program start).
+void useBuiltInSequence();
+// Loads "resources/stgseq.data" when present and whole, else keeps the scripts there are.
 int32_t loadStageSequence();
 // Rewinds the sequence to the first entry of the stage's script.
 void resetSequence(int32_t stage);

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "actors/actor_table.h"
+#include "actors/stage_sequence.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/player.h"
@@ -42,6 +43,7 @@ TEST(StateDigest, EveryByteOfEveryFieldCountsAndThePaddingDoesNot) {
   EXPECT_EQ(ignoredBytes(EffectCursor), 0);
   EXPECT_EQ(ignoredBytes(SpawnCursor), 0);
   EXPECT_EQ(ignoredBytes(PreviousWalkClock), 0);
+  EXPECT_EQ(ignoredBytes(Sequence), 0);
 }
 
 TEST(StateDigest, EveryRowOfTheTablesCounts) {

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "actors/actor_table.h"
+#include "actors/stage_sequence.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/player.h"
@@ -103,6 +104,13 @@ TEST_F(Trace, OnlyLiveRecordsAreListedWithTheirSlots) {
             std::string::npos)
       << t;
   EXPECT_EQ(t.find("{\"i\":1,", actors), std::string::npos) << t;
+}
+
+TEST_F(Trace, TheStageScriptsPlaceFollowsTheActors) {
+  Sequence = {StageEntryCount, INT32_MAX};
+  EXPECT_NE(line().find("\"ac\":[],\"sq\":{\"n\":100,\"t\":2147483647},"), std::string::npos);
+  Sequence = {11, -800};
+  EXPECT_NE(line().find("\"sq\":{\"n\":11,\"t\":-800}"), std::string::npos);
 }
 
 TEST_F(Trace, AnEmptyFrameHasEmptyLists) {

@@ -4,6 +4,7 @@
 #include <cstddef>
 
 #include "actors/actor_table.h"
+#include "actors/stage_sequence.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/player.h"
@@ -101,6 +102,11 @@ void add(Digest& d, const Actor& a) {
   add(d, a.anchor);
   add(d, a.size);
 }
+
+void add(Digest& d, const SequenceState& s) {
+  add(d, s.nextIndex);
+  add(d, s.nextTime);
+}
 }  // namespace
 
 // The one list of the tables a run is judged by.
@@ -118,6 +124,7 @@ uint64_t stateDigest() {
   add(d, ActorTable);
   add(d, SpawnCursor);
   add(d, PreviousWalkClock);
+  add(d, Sequence);
   add(d, audioLogTotal());
   return d.h;
 }

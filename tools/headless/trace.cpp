@@ -5,6 +5,7 @@
 #include <cstddef>
 
 #include "actors/actor_table.h"
+#include "actors/stage_sequence.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/player.h"
@@ -99,6 +100,13 @@ void writeLive(std::FILE* out, const char* key, const T (&table)[N]) {
   }
   std::fputc(']', out);
 }
+
+// Where the stage script has got to: the next entry and the clock it waits for.
+void writeSequence(std::FILE* out) {
+  std::fprintf(out, ",\"sq\":{\"n\":%d", Sequence.nextIndex);
+  field(out, "t", Sequence.nextTime);
+  std::fputc('}', out);
+}
 }  // namespace
 
 void writeTraceLine(std::FILE* out, int32_t frame, GameMode r, int32_t& audioSeen) {
@@ -110,6 +118,7 @@ void writeTraceLine(std::FILE* out, int32_t frame, GameMode r, int32_t& audioSee
   writeLive(out, "sh", ShotTable);
   writeLive(out, "ef", EffectTable);
   writeLive(out, "ac", ActorTable);
+  writeSequence(out);
   writeAudioSince(out, audioSeen);
   std::fputs("}\n", out);
 }

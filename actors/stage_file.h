@@ -1,0 +1,17 @@
+#pragma once
+#include <cstdint>
+
+#include "actors/stage_sequence.h"
+
+// The stage file: every entry of every stage as a 100-byte record, stage after stage, with
+// no header. Numbers are big-endian: int32 and IEEE doubles, most significant byte first.
+constexpr const char* StageFilePath = "resources/stgseq.data";
+constexpr int32_t StageRecordBytes = 100;
+constexpr int32_t StageFileBytes = StageCount * StageEntryCount * StageRecordBytes;  // 80000
+
+// The entry held in the StageRecordBytes bytes at record.
+SpawnEntry decodeSpawnEntry(const uint8_t* record);
+// Replaces the whole StageSequence with the file at path when it is exactly StageFileBytes
+// long and read whole; otherwise the table stays as it is and one line says so. 1 when
+// loaded.
+int32_t loadStageFile(const char* path);
