@@ -11,6 +11,16 @@ expected=$(sed -n 's/^digest //p' "$here/$name.digest")
 output=$("$runner" --resources "$resources" --script "$here/$name.script" $options 2>&1)
 status=$?
 actual=$(sed -n 's/^digest //p' <<< "$output")
+# Lines the run must print as they stand, beside the digest ("expect stage 1 clock 199").
+missing=""
+while IFS= read -r line; do
+  grep -qxF "$line" <<< "$output" || missing="$missing [$line]"
+done < <(sed -n 's/^expect //p' "$here/$name.digest")
+if [ -n "$missing" ]; then
+  echo "$output"
+  echo "scenario $name: the run did not print$missing"
+  exit 1
+fi
 if [ $status -ne 0 ] || [ "$actual" != "$expected" ]; then
   echo "$output"
   echo "scenario $name: expected digest $expected, got ${actual:-none} (status $status)"

@@ -20,10 +20,11 @@ void usage() {
                "usage: bravin-headless [--frames N] [--script FILE] [--resources DIR]\n"
                "                       [--dump DIR] [--dump-every K] [--seed S] [--real-clock]\n"
                "                       [--start-stage S | --new-game] [--trace FILE]\n"
-               "                       [--post FRAME:EVENT]...\n"
+               "                       [--post FRAME:EVENT]... [--keep-alive]\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
                "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
-               "--post writes a player event before a frame, as an actor would.\n"
+               "--post writes a player event before a frame, as an actor would;\n"
+               "--keep-alive drops the hits posted to the player (a test aid).\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
                "axis0:N axis1:N button:N), one line per run of frames.\n");
 }
@@ -81,6 +82,8 @@ bool parseArgs(int argc, char** argv, RunOptions& o) {
       o.realClock = true;
     else if (a == "--new-game")
       o.newGame = true;
+    else if (a == "--keep-alive")
+      o.keepAlive = true;
     else if (i + 1 >= argc || !parseOption(a, argv[++i], o))
       return false;
   }
@@ -125,6 +128,7 @@ int main(int argc, char** argv) {
   }
   std::printf("frames %d\nmode %d\ndigest %016" PRIx64 "\n", result.framesRun,
               result.finalMode & 0xFF, result.digest);
+  std::printf("stage %d clock %d\n", Game.stage, Game.stageClock);
   printTimes(result);
   return 0;
 }

@@ -21,6 +21,7 @@ struct RunOptions {
   bool newGame = false;     // begin in NewGame instead of the title
   std::string trace;        // JSON lines of every frame's state; empty: none
   std::vector<PostedEvent> posts;
+  bool keepAlive = false;  // hits posted to the player are dropped before each frame
 };
 
 struct RunResult {
