@@ -7,6 +7,7 @@
 #include "render/quads.h"
 
 DrawQueueTable DrawQueue;
+int32_t LastFlushCount = 0;
 
 namespace {
 constexpr double ShadowPlaneY = 472.0;
@@ -72,6 +73,7 @@ void sortByDepth(double* keys, int32_t* order, int32_t lo, int32_t hi) {
 int32_t drawQueuedScene(int32_t skip) {
   int32_t count = DrawQueue.count;
   if (count > DrawQueueSize) count = DrawQueueSize;
+  LastFlushCount = count;
   sortByDepth(DrawQueue.depthKeys, DrawQueue.order, 0, count - 1);
   if (skip == 0) {
     for (int32_t p = count - 1; p >= 0; --p) {

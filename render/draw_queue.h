@@ -23,6 +23,8 @@ struct DrawQueueTable {
   int32_t order[DrawQueueSize];
 };
 extern DrawQueueTable DrawQueue;
+// How many items the last flush held: a figure for measuring, read by the tools.
+extern int32_t LastFlushCount;
 
 // Queues one object for this frame (the colour is copied). A model's ground shadow is
 // drawn at once. A frame holds at most 128 items; later ones are dropped.

@@ -20,11 +20,12 @@ void usage() {
                "usage: bravin-headless [--frames N] [--script FILE] [--resources DIR]\n"
                "                       [--dump DIR] [--dump-every K] [--seed S] [--real-clock]\n"
                "                       [--start-stage S | --new-game] [--trace FILE]\n"
-               "                       [--post FRAME:EVENT]... [--keep-alive]\n"
+               "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
                "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
                "--post writes a player event before a frame, as an actor would;\n"
-               "--keep-alive drops the hits posted to the player (a test aid).\n"
+               "--keep-alive drops the hits posted to the player (a test aid);\n"
+               "--times FILE writes frame, ms, live actors and queued items per frame.\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
                "axis0:N axis1:N button:N), one line per run of frames.\n");
 }
@@ -53,6 +54,7 @@ std::string* textOption(const std::string& a, RunOptions& o) {
   if (a == "--resources") return &o.resources;
   if (a == "--dump") return &o.dumpDir;
   if (a == "--trace") return &o.trace;
+  if (a == "--times") return &o.times;
   return nullptr;
 }
 

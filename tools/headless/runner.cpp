@@ -9,7 +9,9 @@
 #include <fstream>
 #include <sstream>
 
+#include "actors/actor_table.h"
 #include "game/player.h"
+#include "render/draw_queue.h"
 #include "shell/clock.h"
 #include "shell/frame_loop.h"
 #include "shell/frame_step.h"
@@ -71,9 +73,11 @@ double msSince(std::chrono::steady_clock::time_point t) {
 struct RunOutputs {
   std::string dumpDir;
   std::FILE* trace = nullptr;
+  std::FILE* times = nullptr;
   int32_t audioSeen = 0;
   ~RunOutputs() {
     if (trace) std::fclose(trace);
+    if (times) std::fclose(times);
   }
 };
 
@@ -87,7 +91,18 @@ bool openOutputs(const RunOptions& o, RunOutputs& out, std::string& error) {
     error = "cannot write the trace " + o.trace;
     return false;
   }
+  if (!o.times.empty() && !(out.times = std::fopen(o.times.c_str(), "w"))) {
+    error = "cannot write the frame times " + o.times;
+    return false;
+  }
   return true;
+}
+
+// One line a frame for load figures: frame, wall ms, live actors, items the queue held.
+void writeFrameTimes(std::FILE* out, int32_t frame, double ms) {
+  int32_t live = 0;
+  for (const Actor& a : ActorTable) live += a.type != 0;
+  std::fprintf(out, "%d %.3f %d %d\n", frame, ms, live, LastFlushCount);
 }
 
 void dumpFrame(const RunOptions& o, const RunOutputs& out, int32_t frame) {
@@ -128,6 +143,7 @@ GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult
   result.frameMs.push_back(msSince(t));
   if (LastModeWork.mode == Mode::Play) result.playStepMs.push_back(LastModeWork.ms);
   if (out.trace) writeTraceLine(out.trace, frame, r, out.audioSeen);
+  if (out.times) writeFrameTimes(out.times, frame, result.frameMs.back());
   dumpFrame(o, out, frame);
   delayMs(frameWait(t0, t1, r));
   return r;

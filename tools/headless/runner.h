@@ -21,6 +21,7 @@ struct RunOptions {
   bool newGame = false;     // begin in NewGame instead of the title
   std::string trace;        // JSON lines of every frame's state; empty: none
   std::vector<PostedEvent> posts;
+  std::string times;       // per frame: frame, wall ms, live actors, queued items
   bool keepAlive = false;  // hits posted to the player are dropped before each frame
 };
 
