@@ -9,19 +9,14 @@
 #include "render/text.h"
 #include "screens/captions.h"
 #include "screens/format_digits.h"
+#include "screens/text_colours.h"
 #include "shell/clock.h"
 #include "shell/preferences.h"
 
 namespace {
-const double White[4] = {1.0, 1.0, 1.0, 1.0};
-const double Cyan[4] = {0.4, 0.9, 0.9, 0.9};
-const double Green[4] = {0.1, 0.9, 0.2, 0.9};
-const double Grey[4] = {0.6, 0.6, 0.6, 0.9};
-const double Red[4] = {0.9, 0.2, 0.1, 0.9};
-const double Yellow[4] = {0.99, 0.99, 0.3, 0.99};
-const double Orange[4] = {0.9, 0.5, 0.1, 0.9};
+using namespace TextColour;
 
-constexpr double Depth = 120.0;  // the overlay plane: x -160..160, y 120..360
+constexpr double Depth = TextDepth;  // the overlay plane: x -160..160, y 120..360
 constexpr double SmallSize = 4.0;
 constexpr double LargeSize = 8.0;
 
