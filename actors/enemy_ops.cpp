@@ -147,6 +147,16 @@ void leanWhileLocked(const Actor& a, SpriteFrame& f, double degrees) {
   if (a.lockTimer >= 1) f.rotation = degrees;
 }
 
+void redTintBelow(SpriteFrame& f, int32_t n, double factor) {
+  if (f.hpAtEntry >= n) return;
+  f.tint[1] = f.tint[2] = f.hpAtEntry * factor;
+}
+
+void handStageToEnd(const Actor& boss, int32_t start) {
+  constexpr int32_t StageEndType = 55, FadeFrames = 200;
+  spawnActorExt(StageEndType, 0, start, 0, 0, FadeFrames, boss.pos, boss.vel, boss.anchor);
+}
+
 int32_t levelAbove(int32_t n) { return Game.level > n ? 1 : 0; }
 
 int32_t wrappingTimes(int32_t n, int32_t a) {

@@ -50,6 +50,12 @@ void emitTrail(const Actor& a, int32_t age, int32_t period, double below, double
 void faceMotion(const Actor& a, SpriteFrame& f);
 // Leans by the angle while the actor is locked on.
 void leanWhileLocked(const Actor& a, SpriteFrame& f, double degrees);
+// The boss's hurt look: while the hp at entry is below n, green and blue fade to hp times
+// factor and red stays full.
+void redTintBelow(SpriteFrame& f, int32_t n, double factor);
+// A fallen boss hands the stage to a stage-end controller at the boss's place, started at
+// start (negative: that many frames before its fade begins).
+void handStageToEnd(const Actor& boss, int32_t start);
 // 1 when the level is above n, else 0: periods halve from a level on.
 int32_t levelAbove(int32_t n);
 // a * n on the wrapping int32 circle, as the 256-step angles of an age are taken.

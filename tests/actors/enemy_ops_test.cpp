@@ -184,3 +184,26 @@ TEST_F(EnemyOps, PuffsAreEmittedOnMultiplesOfThePeriod) {
   EXPECT_EQ(e.size[2], 64.0);
 }
 }  // namespace
+
+TEST_F(EnemyOps, TheHurtTintStartsJustBelowTheThresholdAndKeepsRedFull) {
+  SpriteFrame f{};
+  f.hpAtEntry = 20;
+  redTintBelow(f, 20, 0.05);
+  EXPECT_EQ(f.tint[1], 1.0);  // at the threshold: untouched
+  f.hpAtEntry = 19;
+  redTintBelow(f, 20, 0.05);
+  EXPECT_EQ(f.tint[0], 1.0);
+  EXPECT_DOUBLE_EQ(f.tint[1], 0.95);
+  EXPECT_DOUBLE_EQ(f.tint[2], 0.95);
+}
+
+TEST_F(EnemyOps, AFallenBossHandsTheStageToAStageEndThatWaitsItsStart) {
+  const int32_t boss = place(23, 40, 0, {10.0, 300.0, 900.0});
+  handStageToEnd(ActorTable[boss], -300);
+  int32_t end = -1;
+  for (int32_t i = 0; i < ActorCount; ++i) end = ActorTable[i].type == 55 ? i : end;
+  ASSERT_GE(end, 0);
+  EXPECT_EQ(ActorTable[end].age, -300);
+  EXPECT_EQ(ActorTable[end].lifetime, 200);
+  EXPECT_EQ(ActorTable[end].pos[2], 900.0);
+}
