@@ -4,10 +4,12 @@
 #include <cerrno>
 #include <cinttypes>
 #include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
 #include "game/game_state.h"
@@ -21,9 +23,13 @@ void usage() {
                "                       [--dump DIR] [--dump-every K] [--seed S] [--real-clock]\n"
                "                       [--start-stage S | --new-game] [--trace FILE]\n"
                "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
+               "                       [--spawn FRAME:TYPE,SPRITE,START,X,Y,Z[,...]]...\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
                "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
                "--post writes a player event before a frame, as an actor would;\n"
+               "--spawn places an actor before a frame as a spawn entry would, the values\n"
+               "  in this order (missing ones 0): TYPE SPRITE START X Y Z VX VY VZ AX AY AZ\n"
+               "  AUX INTERVAL LIFETIME;\n"
                "--keep-alive drops the hits posted to the player (a test aid);\n"
                "--times FILE writes frame, ms, live actors and queued items per frame.\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
@@ -46,6 +52,44 @@ bool parsePost(const std::string& text, PostedEvent& p) {
   if (colon == std::string::npos) return false;
   return parseInt(text.substr(0, colon).c_str(), 0, INT32_MAX, p.frame) &&
          parseInt(text.substr(colon + 1).c_str(), INT32_MIN, INT32_MAX, p.event);
+}
+
+// One number of a comma-separated list; whole numbers may be written in hex (0x10001).
+bool parseField(const std::string& text, bool whole, double& value) {
+  char* end = nullptr;
+  errno = 0;
+  value = whole ? double(std::strtoll(text.c_str(), &end, 0)) : std::strtod(text.c_str(), &end);
+  bool inRange = !whole || (value >= INT32_MIN && value <= INT32_MAX);
+  return !text.empty() && *end == '\0' && errno == 0 && inRange && std::isfinite(value);
+}
+
+// FRAME:TYPE,SPRITE,START,X,Y,Z[,VX,VY,VZ[,AX,AY,AZ[,AUX,INTERVAL,LIFETIME]]]
+bool parseSpawn(const std::string& text, PlacedActor& p) {
+  size_t colon = text.find(':');
+  if (colon == std::string::npos) return false;
+  if (!parseInt(text.substr(0, colon).c_str(), 0, INT32_MAX, p.frame)) return false;
+  constexpr int32_t FieldCount = 15, LeastFields = 6;
+  double v[FieldCount] = {};
+  std::stringstream fields(text.substr(colon + 1));
+  std::string field;
+  int32_t n = 0;
+  for (; std::getline(fields, field, ','); ++n) {
+    bool whole = n < 3 || n >= 12;
+    if (n >= FieldCount || !parseField(field, whole, v[n])) return false;
+  }
+  if (n < LeastFields) return false;
+  SpawnEntry& e = p.entry;
+  e = SpawnEntry{0,
+                 int32_t(v[0]),
+                 int32_t(v[1]),
+                 int32_t(v[2]),
+                 {v[3], v[4], v[5]},
+                 {v[6], v[7], v[8]},
+                 {v[9], v[10], v[11]},
+                 int32_t(v[12]),
+                 int32_t(v[13]),
+                 int32_t(v[14])};
+  return true;
 }
 
 // The options that take a file or folder name.
@@ -71,6 +115,11 @@ bool parseOption(const std::string& a, const char* value, RunOptions& o) {
   PostedEvent p{};
   if (a == "--post" && parsePost(value, p)) {
     o.posts.push_back(p);
+    return true;
+  }
+  PlacedActor placed{};
+  if (a == "--spawn" && parseSpawn(value, placed)) {
+    o.spawns.push_back(placed);
     return true;
   }
   return false;
@@ -131,6 +180,7 @@ int main(int argc, char** argv) {
   std::printf("frames %d\nmode %d\ndigest %016" PRIx64 "\n", result.framesRun,
               result.finalMode & 0xFF, result.digest);
   std::printf("stage %d clock %d\n", Game.stage, Game.stageClock);
+  std::printf("score %d lives %d\n", Game.score, Game.lives);
   printTimes(result);
   return 0;
 }

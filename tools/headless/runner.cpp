@@ -132,9 +132,19 @@ void postEvents(const RunOptions& o, int32_t frame) {
   }
 }
 
+// A test aid too: actors placed by the command line, such as a boss to fight at once.
+void placeActors(const RunOptions& o, int32_t frame) {
+  for (const PlacedActor& p : o.spawns) {
+    if (p.frame != frame) continue;
+    const SpawnEntry& e = p.entry;
+    spawnActorExt(e.type, e.sprite, e.start, e.aux, e.interval, e.lifetime, e.pos, e.vel, e.anchor);
+  }
+}
+
 // One pass of the loop, timed, with the exact clock's sleep; answers the frame's mode.
 GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult& result) {
   postEvents(o, frame);
+  placeActors(o, frame);
   LastModeWork = {0, 0.0};
   auto t = std::chrono::steady_clock::now();
   uint32_t t0 = getTicks();

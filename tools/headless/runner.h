@@ -3,10 +3,18 @@
 #include <string>
 #include <vector>
 
+#include "actors/stage_sequence.h"
+
 // An event written into the player's record before a frame, as if an actor had posted it.
 struct PostedEvent {
   int32_t frame;
   int32_t event;
+};
+
+// An actor placed before a frame, as a spawn entry of the stage script would place it.
+struct PlacedActor {
+  int32_t frame;
+  SpawnEntry entry;  // its time is unused
 };
 
 struct RunOptions {
@@ -21,6 +29,7 @@ struct RunOptions {
   bool newGame = false;     // begin in NewGame instead of the title
   std::string trace;        // JSON lines of every frame's state; empty: none
   std::vector<PostedEvent> posts;
+  std::vector<PlacedActor> spawns;
   std::string times;       // per frame: frame, wall ms, live actors, queued items
   bool keepAlive = false;  // hits posted to the player are dropped before each frame
 };
