@@ -23,6 +23,7 @@ void usage() {
                "                       [--dump DIR] [--dump-every K] [--seed S] [--real-clock]\n"
                "                       [--start-stage S | --new-game] [--trace FILE]\n"
                "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
+               "                       [--frame-skip N]\n"
                "                       [--spawn FRAME:TYPE,SPRITE,START,X,Y,Z[,...]]...\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
                "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
@@ -30,6 +31,7 @@ void usage() {
                "--spawn places an actor before a frame as a spawn entry would, the values\n"
                "  in this order (missing ones 0): TYPE SPRITE START X Y Z VX VY VZ AX AY AZ\n"
                "  AUX INTERVAL LIFETIME;\n"
+               "--frame-skip N sets the game's frame-skip setting (N - 1 of N frames undrawn);\n"
                "--keep-alive drops the hits posted to the player (a test aid);\n"
                "--times FILE writes frame, ms, live actors and queued items per frame.\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
@@ -111,6 +113,7 @@ bool parseOption(const std::string& a, const char* value, RunOptions& o) {
   if (a == "--frames") return parseInt(value, 0, INT32_MAX, o.frames);
   if (a == "--dump-every") return parseInt(value, 1, INT32_MAX, o.dumpEvery);
   if (a == "--start-stage") return parseInt(value, 0, StageCount - 1, o.startStage);
+  if (a == "--frame-skip") return parseInt(value, 1, INT32_MAX, o.frameSkip);
   if (a == "--seed") return parseInt(value, 0, UINT32_MAX, o.seed);
   PostedEvent p{};
   if (a == "--post" && parsePost(value, p)) {

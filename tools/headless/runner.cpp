@@ -176,6 +176,7 @@ bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
     return false;
   }
   startUp();
+  if (o.frameSkip >= 1) FrameSkipSetting = o.frameSkip;
   enterFirstMode(o);
   result.startUpMs = msSince(start);
   out.audioSeen = audioLogTotal();

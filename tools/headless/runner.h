@@ -31,6 +31,7 @@ struct RunOptions {
   std::vector<PostedEvent> posts;
   std::vector<PlacedActor> spawns;
   std::string times;       // per frame: frame, wall ms, live actors, queued items
+  int32_t frameSkip = 0;   // 1 or more: the game's frame-skip setting for the run
   bool keepAlive = false;  // hits posted to the player are dropped before each frame
 };
 
