@@ -49,8 +49,8 @@ std::unique_ptr<LoadedFile> readFile(const char* path) {
 std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path) {
   // Only tried, not written: the file appears when its owner writes it back whole, so a
   // start killed in between leaves nothing behind.
-  SaveOutcome trial = length > 0 ? trySave(path, static_cast<size_t>(length))
-                                 : SaveOutcome::WriteFailed;
+  SaveOutcome trial =
+      length > 0 ? trySave(path, static_cast<size_t>(length)) : SaveOutcome::WriteFailed;
   if (trial == SaveOutcome::OpenFailed) {
     std::printf("Open Error.\r\n");
     return nullptr;

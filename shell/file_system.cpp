@@ -210,8 +210,7 @@ bool writeInPlace(const Destination& d, const uint8_t* bytes, size_t length) {
 SaveOutcome saveWholeFile(const char* path, const uint8_t* bytes, size_t length) {
   Destination d;
   if (!openDestination(path, d)) return SaveOutcome::OpenFailed;
-  bool ok = d.temp >= 0 ? writeThroughTemporary(d, bytes, length)
-                        : writeInPlace(d, bytes, length);
+  bool ok = d.temp >= 0 ? writeThroughTemporary(d, bytes, length) : writeInPlace(d, bytes, length);
   closeAll(d);
   return ok ? SaveOutcome::Saved : SaveOutcome::WriteFailed;
 }
