@@ -8,18 +8,11 @@
 
 #include "shell/input.h"
 #include "shell/preferences.h"
+#include "tests/support/file_words.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
 using Bytes = std::vector<unsigned char>;
-
-int32_t wordAt(const Bytes& b, size_t offset) {
-  return int32_t(uint32_t(b[offset]) | uint32_t(b[offset + 1]) << 8 |
-                 uint32_t(b[offset + 2]) << 16 | uint32_t(b[offset + 3]) << 24);
-}
-void setWordAt(Bytes& b, size_t offset, int32_t value) {
-  for (int i = 0; i < 4; ++i) b[offset + i] = uint8_t(uint32_t(value) >> (8 * i));
-}
 
 struct ToolRun {
   int status;
