@@ -67,10 +67,12 @@ struct Destination {
   std::string tempPath;
 };
 
+#ifndef _WIN32
 std::string folderOf(const std::string& path) {
   size_t slash = path.find_last_of('/');
   return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
+#endif
 
 // The file a chain of links ends at, which need not exist yet; empty for a chain that
 // never ends. Renaming over the link itself would cut it from the player's real file.
