@@ -186,14 +186,3 @@ TEST(Save, AKillAtAnyMomentLeavesTheOldOrTheNewFileWhole) {
     ASSERT_TRUE(now == small || now == large) << "run " << run << ": " << now.size() << " bytes";
   }
 }
-
-TEST(Save, ATrialLeavesNothingBehind) {
-  TempFolder dir;
-  EXPECT_EQ(trySave("bravin.pref", 2536), SaveOutcome::Saved);
-  EXPECT_EQ(entriesIn(dir.path()), 0u);
-  dir.write("bravin.pref", Bytes());
-  EXPECT_TRUE(isEmptyFile("bravin.pref"));
-  EXPECT_EQ(trySave("bravin.pref", 2536), SaveOutcome::Saved);
-  EXPECT_EQ(dir.read("bravin.pref"), Bytes());
-  EXPECT_EQ(entriesIn(dir.path()), 1u);
-}
