@@ -2,10 +2,8 @@
 
 #include <cstdio>
 #include <cstring>
-#include <string>
-#ifndef _WIN32
-#include <unistd.h>
-#endif
+
+#include "shell/file_system.h"
 
 namespace {
 // A path too long to keep whole is not kept at all: a cut one would name another file.
@@ -21,18 +19,6 @@ long fileLength(FILE* f) {
   long length = std::ftell(f);
   if (std::fseek(f, 0, SEEK_SET) != 0) return -1;
   return length;
-}
-
-// Where a file is written before it is renamed into place.
-std::string temporaryPath(const char* path) { return std::string(path) + ".tmp"; }
-
-// Flushes a file to the disk before it replaces the old one.
-bool flushToDisk(FILE* f) {
-  if (std::fflush(f) != 0) return false;
-#ifndef _WIN32
-  if (fsync(fileno(f)) != 0) return false;
-#endif
-  return true;
 }
 }  // namespace
 
@@ -61,21 +47,17 @@ std::unique_ptr<LoadedFile> readFile(const char* path) {
 }
 
 std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path) {
-  // Made under the temporary name that write-back renames into place: the file itself
-  // appears only whole, with what its owner wrote back into it, even if the process is
-  // killed in between.
-  std::string temp = temporaryPath(path);
-  FILE* f = std::fopen(temp.c_str(), "wb+");
-  if (!f) {
+  // Only tried, not written: the file appears when its owner writes it back whole, so a
+  // start killed in between leaves nothing behind.
+  SaveOutcome trial =
+      length > 0 ? trySave(path, static_cast<size_t>(length)) : SaveOutcome::WriteFailed;
+  if (trial == SaveOutcome::OpenFailed) {
     std::printf("Open Error.\r\n");
     return nullptr;
   }
   auto file = std::make_unique<LoadedFile>();
   file->data.assign(static_cast<size_t>(length > 0 ? length : 0), 0);
-  bool ok = length > 0 && std::fwrite(file->data.data(), static_cast<size_t>(length), 1, f) == 1;
-  ok = std::fclose(f) == 0 && ok;
-  if (!ok) {
-    std::remove(temp.c_str());
+  if (trial != SaveOutcome::Saved) {
     std::printf("Create Error.\r\n");
     return file;
   }
@@ -85,20 +67,16 @@ std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path) {
 }
 
 int32_t writeBack(const LoadedFile& file) {
-  std::string temp = temporaryPath(file.path);
-  FILE* f = file.path[0] ? std::fopen(temp.c_str(), "wb") : nullptr;
-  if (!f) {
+  size_t length = static_cast<size_t>(file.length);
+  bool whole = file.length > 0 && length <= file.data.size();
+  SaveOutcome outcome = !file.path[0] ? SaveOutcome::OpenFailed
+                        : whole       ? saveWholeFile(file.path, file.data.data(), length)
+                                      : SaveOutcome::WriteFailed;
+  if (outcome == SaveOutcome::OpenFailed) {
     std::printf("Open Error.\r\n");
     return 0;
   }
-  size_t length = static_cast<size_t>(file.length);
-  bool ok = file.length > 0 && length <= file.data.size() &&
-            std::fwrite(file.data.data(), length, 1, f) == 1;
-  ok = flushToDisk(f) && ok;
-  ok = std::fclose(f) == 0 && ok;
-  ok = ok && std::rename(temp.c_str(), file.path) == 0;
-  if (!ok) {
-    std::remove(temp.c_str());
+  if (outcome == SaveOutcome::WriteFailed) {
     std::printf("Write Error.\r\n");
     return 0;
   }

@@ -14,11 +14,12 @@ struct LoadedFile {
 // Each prints its outcome on standard output ("Open Error.", "Read Succeed.", ...).
 // Read file: null when the file cannot be opened.
 std::unique_ptr<LoadedFile> readFile(const char* path);
-// Create file: a zero-filled buffer of the given length, written to the temporary file
-// beside the path (see write-back), so that nothing appears at the path itself until
+// Create file: a zero-filled buffer of the given length. Whether the file can be saved is
+// tried beside it (see write-back), but nothing appears at the path itself until
 // write-back puts the whole file there. Null when it cannot be opened.
 std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path);
-// Write back: replaces the file at the recorded path with the recorded length of bytes.
-// The bytes go to a temporary file beside it that is then renamed over the old one, so
-// a crash or a full disk part-way through leaves the old file whole. 1 on success.
+// Write back: replaces the file at the recorded path with the recorded length of bytes,
+// whole or not at all (shell/file_system.h tells how the player's file is respected).
+// "Open Error." when the file may not be written, "Write Error." when the old file had
+// to stay. 1 on success.
 int32_t writeBack(const LoadedFile& file);

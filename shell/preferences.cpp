@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "shell/file_system.h"
 #include "shell/input.h"
 
 LoadedFile Preferences;
@@ -65,17 +66,6 @@ void adoptReadFile(LoadedFile& file) {
   // A short file is written back whole; an unreadable one (empty path) is never written.
   Preferences.length = file.path[0] ? static_cast<int32_t>(Preferences.data.size()) : 0;
 }
-
-void createPreferences() {
-  std::unique_ptr<LoadedFile> file = createFile(PreferencesSize, PreferencesPath);
-  Preferences = file ? std::move(*file) : LoadedFile{};
-  Preferences.data.resize(PreferencesSize, 0);
-  writeDefaultKeys();
-  loadKeyMapFromImage();
-  writeDefaultSettings();
-  CoinCount = 1;
-  writeBack(Preferences);
-}
 }  // namespace
 
 int32_t prefWord(int32_t offset) { return readWord(&Preferences.data.at(offset + 3) - 3); }
@@ -93,15 +83,29 @@ int32_t integrityOf() {
   return prefWord(PrefOffset::Coins) ^ rankScore(0) ^ rankScore(RankEntries - 1);
 }
 
-void loadOrCreatePreferences() {
-  std::unique_ptr<LoadedFile> file = readFile(PreferencesPath);
-  if (!file) {
-    createPreferences();
-    return;
-  }
+bool loadPreferencesFrom(const char* path) {
+  std::unique_ptr<LoadedFile> file = readFile(path);
+  // An empty file holds nothing to keep; left as it is, it could never be saved again.
+  if (!file || (file->data.empty() && isEmptyFile(path))) return false;
   adoptReadFile(*file);
   loadKeyMapFromImage();
   CoinCount = integrityOf() == prefWord(PrefOffset::Integrity) ? prefWord(PrefOffset::Coins) : 0;
+  return true;
+}
+
+void createPreferencesAt(const char* path) {
+  std::unique_ptr<LoadedFile> file = createFile(PreferencesSize, path);
+  Preferences = file ? std::move(*file) : LoadedFile{};
+  Preferences.data.resize(PreferencesSize, 0);
+  writeDefaultKeys();
+  loadKeyMapFromImage();
+  writeDefaultSettings();
+  CoinCount = 1;
+  writeBack(Preferences);
+}
+
+void loadOrCreatePreferences() {
+  if (!loadPreferencesFrom(PreferencesPath)) createPreferencesAt(PreferencesPath);
 }
 
 void savePreferences() {

@@ -39,4 +39,8 @@ int32_t integrityOf();
 // Reads "bravin.pref", or creates it with the defaults, and takes the key map and the
 // coins from it. The settings are applied later in start-up (shell/settings.h).
 void loadOrCreatePreferences();
+// The two halves of it for a file elsewhere. Loading answers false when there is no file
+// to use (it cannot be opened, or it is empty); creating writes a first run's file.
+bool loadPreferencesFrom(const char* path);
+void createPreferencesAt(const char* path);
 void savePreferences();
