@@ -1,8 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <vector>
-
-#include "game/effects.h"
 #include "tests/actors/enemy_fixture.h"
 
 namespace {
@@ -42,17 +39,6 @@ TEST_F(BossWreck, ABossFallingInAFullTableLeavesNoWreckAndTouchesNoOtherSlot) {
   actorWalk(1);
   EXPECT_EQ(countType(46), 0);
   EXPECT_EQ(countType(44), ActorCount - 1);
-}
-
-TEST_F(BossWreck, TheWreckSmokesAndCracklesWhereItStands) {
-  int32_t w = place(46, 70, 1, {100, 200, 3000}, {5, 5, 5});
-  walk(32);
-  EXPECT_EQ(soundsAsked(), (std::vector<int32_t>{2, 2}));
-  int32_t puffs = 0;
-  for (const Effect& e : EffectTable) puffs += e.type == EffectType::Puff;
-  EXPECT_EQ(puffs, 4);
-  EXPECT_EQ(ActorTable[w].pos[0], 100.0);
-  EXPECT_EQ(ActorTable[w].pos[2], 3000.0);
 }
 
 TEST_F(BossWreck, AtAge256ItFallsEndsTheStageAndFromStage3AFigureDriftsPast) {
