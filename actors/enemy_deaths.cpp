@@ -12,7 +12,7 @@
 
 namespace {
 constexpr int32_t NoFallback = -1;
-constexpr int32_t NoSound = -1;     // the death makes no sound of its own
+constexpr int32_t Mute = -1;        // a death that makes no sound of its own
 constexpr int32_t TypesPerRow = 5;  // unused places hold 0, which never dies by a row
 
 struct DeathRow {
@@ -59,8 +59,8 @@ constexpr DeathRow DeathRows[] = {
   {{22, 27},                5000,   7,     NoFallback, bombFalls},
   {{34},                    3000,   29,    NoFallback, shardFlies},
   {{35},                    3000,   29,    NoFallback, burstAndShard},
-  {{24},                    20000,  NoSound, NoFallback, wreckBurns},
-  {{30},                    40000,  NoSound, NoFallback, wreckBurns},
+  {{24},                    20000,  Mute,  NoFallback, wreckBurns},
+  {{30},                    40000,  Mute,  NoFallback, wreckBurns},
 };
 constexpr DeathRow DefaultDeath =
   {{},                      1000,   3,     NoFallback, dustBurst};
@@ -77,7 +77,7 @@ const DeathRow& deathRow(int32_t type) {
 }
 
 void playDeathSound(const DeathRow& row) {
-  if (row.sound == NoSound) return;
+  if (row.sound == Mute) return;
   if (row.fallbackChannel == NoFallback) {
     playEffect(row.sound);
   } else {
