@@ -44,3 +44,6 @@ int32_t actorWalk(int32_t clock);
 void actorContact(int32_t slot);
 // Frees every slot.
 void resetActors();
+// The live actor in the slot that a's link names; nullptr when the link names no slot (it
+// may be left over from the slot's earlier life) or that slot is free.
+const Actor* linkedActor(const Actor& a);

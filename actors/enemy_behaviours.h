@@ -35,3 +35,11 @@ void hunter(Actor& a, SpriteFrame& f);
 void divingRay(Actor& a, SpriteFrame& f);
 void torpedoDrone(Actor& a, SpriteFrame& f);
 void gunship(Actor& a, SpriteFrame& f);
+
+// Bosses built from several actors, and the wreck a fallen boss leaves.
+void satelliteBoss(Actor& a, SpriteFrame& f);
+void bossSatellite(Actor& a, SpriteFrame& f);
+void bomberBoss(Actor& a, SpriteFrame& f);
+void burningWreck(Actor& a, SpriteFrame& f);
+// Spawns the burning wreck where the boss fell, with the boss's picture and size.
+void leaveWreck(const Actor& boss);

@@ -1,5 +1,6 @@
 #include <iterator>
 
+#include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
 #include "actors/sprite_actor.h"
 #include "game/effects.h"
@@ -11,6 +12,7 @@
 
 namespace {
 constexpr int32_t NoFallback = -1;
+constexpr int32_t Mute = -1;        // a death that makes no sound of its own
 constexpr int32_t TypesPerRow = 5;  // unused places hold 0, which never dies by a row
 
 struct DeathRow {
@@ -42,6 +44,8 @@ void burstAndShard(Actor& a) {
   dustBurst(a);
   shardFlies(a);
 }
+// The boss's wreck burns on and ends the stage.
+void wreckBurns(Actor& a) { leaveWreck(a); }
 
 // clang-format off
 constexpr DeathRow DeathRows[] = {
@@ -55,8 +59,8 @@ constexpr DeathRow DeathRows[] = {
   {{22, 27},                5000,   7,     NoFallback, bombFalls},
   {{34},                    3000,   29,    NoFallback, shardFlies},
   {{35},                    3000,   29,    NoFallback, burstAndShard},
-  // The bosses 23, 24, 30, 38 and 42 get rows of their own with their behaviours; until
-  // then they die by the default row.
+  {{24},                    20000,  Mute,  NoFallback, wreckBurns},
+  {{30},                    40000,  Mute,  NoFallback, wreckBurns},
 };
 constexpr DeathRow DefaultDeath =
   {{},                      1000,   3,     NoFallback, dustBurst};
@@ -71,15 +75,20 @@ const DeathRow& deathRow(int32_t type) {
   }
   return DefaultDeath;
 }
-}  // namespace
 
-void runDeathRow(Actor& a, int32_t newType) {
-  const DeathRow& row = deathRow(newType);
-  addScoreTimesLevel(row.points);
+void playDeathSound(const DeathRow& row) {
+  if (row.sound == Mute) return;
   if (row.fallbackChannel == NoFallback) {
     playEffect(row.sound);
   } else {
     playEffectElseCutChannel(row.sound, row.fallbackChannel);
   }
+}
+}  // namespace
+
+void runDeathRow(Actor& a, int32_t newType) {
+  const DeathRow& row = deathRow(newType);
+  addScoreTimesLevel(row.points);
+  playDeathSound(row);
   row.remains(a);
 }

@@ -28,9 +28,12 @@ constexpr BehaviourRow BehaviourRows[] = {
   {19, swooper},
   {21, glider},
   {22, sentinel},
+  {24, satelliteBoss},
+  {25, bossSatellite},
   {26, hopper},
   {27, stiltWalker},
   {28, hoverFortress},
+  {30, bomberBoss},
   {31, hunter},
   {32, divingRay},
   {33, glider},
@@ -38,10 +41,9 @@ constexpr BehaviourRow BehaviourRows[] = {
   {35, gunship},
   {44, drifter},
   {45, drifter},
+  {46, burningWreck},
   {47, driftAndFade},
   {48, driftAndFade},
-  // The bosses and set pieces (23, 24, 25, 30, 37, 38, 41, 42, 43, 46) come with their
-  // own files; until then they have no behaviour.
 };
 // clang-format on
 

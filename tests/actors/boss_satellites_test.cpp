@@ -1,0 +1,64 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <iterator>
+
+#include "tests/actors/enemy_fixture.h"
+
+namespace {
+using BossSatellites = EnemyTest;
+
+TEST_F(BossSatellites, TheBossShedsLinkedSatellitesOnItsOrbitFasterAboveLevel10) {
+  for (int32_t level : {10, 11}) {
+    resetActors();
+    Game.level = level;
+    int32_t boss = place(24, 40, 0, {100, 200, 3000}, {300, 0, 0});
+    walk();
+    ASSERT_EQ(countType(25), 1);
+    const Actor& s = *std::find_if(std::begin(ActorTable), std::end(ActorTable),
+                                   [](const Actor& a) { return a.type == 25; });
+    EXPECT_EQ(s.link, boss);
+    EXPECT_TRUE(s.sprite == 41 || s.sprite == 42);
+    EXPECT_DOUBLE_EQ(s.pos[0], 400.0);  // the boss's x plus the radius in its vel.x
+    EXPECT_DOUBLE_EQ(s.pos[2], 3000.0);
+    walk(79);
+    EXPECT_EQ(countType(25), level == 10 ? 2 : 3) << level;  // at 0, 40 / 0, 30, 60
+  }
+}
+
+TEST_F(BossSatellites, ASatelliteWhoseBossIsGoneDiesOnTheNextFrameWith3000TimesTheLevel) {
+  Game.level = 2;
+  // A link left from the slot's earlier life counts as a free slot.
+  for (int32_t link : {50, -1, 64}) {
+    resetActors();
+    Game.score = 0;
+    int32_t s = place(25, 41, 100, {0, 200, 2000}, {300, 0, 0});
+    ActorTable[s].link = link;
+    walk();
+    EXPECT_EQ(ActorTable[s].type, 25) << link;
+    EXPECT_EQ(ActorTable[s].hp, 0);
+    walk();
+    EXPECT_EQ(ActorTable[s].type, 0);
+    EXPECT_EQ(Game.score, 6000);
+  }
+}
+
+TEST_F(BossSatellites, AReleasedSatelliteRidesTheScrollAndSinksTowardTheHorizon) {
+  Game.depthScroll = 32.0;
+  int32_t s = place(25, 41, 512, {1000, 200, 2000});
+  ActorTable[s].link = -1;  // no longer needs its boss
+  ActorTable[s].hp = 5;
+  const Actor& a = ActorTable[s];
+  const double angle = std::atan2(2000.0, 1000.0);
+  walk();
+  EXPECT_EQ(a.hp, 1);
+  EXPECT_NEAR(a.pos[0], 1000.0 - std::cos(angle) * 32.0, 1e-9);
+  EXPECT_NEAR(a.pos[2], 2000.0 - std::sin(angle) * 32.0, 1e-9);
+  EXPECT_DOUBLE_EQ(a.pos[1], 198.0);
+  walk(9);
+  EXPECT_EQ(a.type, 25);
+  EXPECT_NEAR(a.pos[2], 2000.0 - 320.0 * std::sin(angle), 1.0);
+  EXPECT_DOUBLE_EQ(a.pos[1], 180.0);
+}
+}  // namespace
