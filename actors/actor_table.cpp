@@ -84,3 +84,9 @@ int32_t actorWalk(int32_t clock) {
 void resetActors() {
   for (Actor& a : ActorTable) a.type = 0;
 }
+
+const Actor* linkedActor(const Actor& a) {
+  if (a.link < 0 || a.link >= ActorCount) return nullptr;
+  const Actor& linked = ActorTable[a.link];
+  return linked.type == 0 ? nullptr : &linked;
+}

@@ -44,3 +44,6 @@ int32_t actorWalk(int32_t clock);
 void actorContact(int32_t slot);
 // Frees every slot.
 void resetActors();
+// The live actor in the slot a link names, or nullptr when the slot is free or the link is
+// no slot at all (a link is never set by a spawn and may be left from a slot's earlier life).
+const Actor* linkedActor(const Actor& a);

@@ -35,3 +35,14 @@ void hunter(Actor& a, SpriteFrame& f);
 void divingRay(Actor& a, SpriteFrame& f);
 void torpedoDrone(Actor& a, SpriteFrame& f);
 void gunship(Actor& a, SpriteFrame& f);
+
+// The mid-boss, the boss with two arms and the serpent, one file each. What they leave when
+// they fall goes with them; the death table names it.
+void midBoss(Actor& a, SpriteFrame& f);
+void midBossFalls(Actor& a);
+void armBoss(Actor& a, SpriteFrame& f);
+void armSegment(Actor& a, SpriteFrame& f);
+void armBossFalls(Actor& a);
+void serpentHead(Actor& a, SpriteFrame& f);
+void serpentSegment(Actor& a, SpriteFrame& f);
+void serpentHeadFalls(Actor& a);

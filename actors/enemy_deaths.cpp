@@ -1,5 +1,6 @@
 #include <iterator>
 
+#include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
 #include "actors/sprite_actor.h"
 #include "game/effects.h"
@@ -11,6 +12,7 @@
 
 namespace {
 constexpr int32_t NoFallback = -1;
+constexpr int32_t Mute = -1;        // no sound of the row's own: the remains make theirs
 constexpr int32_t TypesPerRow = 5;  // unused places hold 0, which never dies by a row
 
 struct DeathRow {
@@ -55,8 +57,9 @@ constexpr DeathRow DeathRows[] = {
   {{22, 27},                5000,   7,     NoFallback, bombFalls},
   {{34},                    3000,   29,    NoFallback, shardFlies},
   {{35},                    3000,   29,    NoFallback, burstAndShard},
-  // The bosses 23, 24, 30, 38 and 42 get rows of their own with their behaviours; until
-  // then they die by the default row.
+  {{23},                    20000,  Mute,  NoFallback, midBossFalls},
+  {{38},                    30000,  25,    1,          armBossFalls},
+  {{42},                    20000,  Mute,  NoFallback, serpentHeadFalls},
 };
 constexpr DeathRow DefaultDeath =
   {{},                      1000,   3,     NoFallback, dustBurst};
@@ -71,15 +74,20 @@ const DeathRow& deathRow(int32_t type) {
   }
   return DefaultDeath;
 }
-}  // namespace
 
-void runDeathRow(Actor& a, int32_t newType) {
-  const DeathRow& row = deathRow(newType);
-  addScoreTimesLevel(row.points);
+void playRowSound(const DeathRow& row) {
+  if (row.sound == Mute) return;
   if (row.fallbackChannel == NoFallback) {
     playEffect(row.sound);
   } else {
     playEffectElseCutChannel(row.sound, row.fallbackChannel);
   }
+}
+}  // namespace
+
+void runDeathRow(Actor& a, int32_t newType) {
+  const DeathRow& row = deathRow(newType);
+  addScoreTimesLevel(row.points);
+  playRowSound(row);
   row.remains(a);
 }
