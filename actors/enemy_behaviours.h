@@ -43,3 +43,14 @@ void bomberBoss(Actor& a, SpriteFrame& f);
 void burningWreck(Actor& a, SpriteFrame& f);
 // Spawns the burning wreck where the boss fell, with the boss's picture and size.
 void leaveWreck(const Actor& boss);
+
+// The mid-boss, the boss with two arms and the serpent, one file each. What they leave when
+// they fall goes with them; the death table names it.
+void midBoss(Actor& a, SpriteFrame& f);
+void midBossFalls(Actor& a);
+void armBoss(Actor& a, SpriteFrame& f);
+void armSegment(Actor& a, SpriteFrame& f);
+void armBossFalls(Actor& a);
+void serpentHead(Actor& a, SpriteFrame& f);
+void serpentSegment(Actor& a, SpriteFrame& f);
+void serpentHeadFalls(Actor& a);

@@ -61,6 +61,9 @@ constexpr DeathRow DeathRows[] = {
   {{35},                    3000,   29,    NoFallback, burstAndShard},
   {{24},                    20000,  Mute,  NoFallback, wreckBurns},
   {{30},                    40000,  Mute,  NoFallback, wreckBurns},
+  {{23},                    20000,  Mute,  NoFallback, midBossFalls},
+  {{38},                    30000,  25,    1,          armBossFalls},
+  {{42},                    20000,  Mute,  NoFallback, serpentHeadFalls},
 };
 constexpr DeathRow DefaultDeath =
   {{},                      1000,   3,     NoFallback, dustBurst};

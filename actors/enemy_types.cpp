@@ -44,6 +44,11 @@ constexpr BehaviourRow BehaviourRows[] = {
   {46, burningWreck},
   {47, driftAndFade},
   {48, driftAndFade},
+  {23, midBoss},
+  {37, armSegment},
+  {38, armBoss},
+  {41, serpentSegment},
+  {42, serpentHead},
 };
 // clang-format on
 
