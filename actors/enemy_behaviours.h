@@ -35,3 +35,6 @@ void hunter(Actor& a, SpriteFrame& f);
 void divingRay(Actor& a, SpriteFrame& f);
 void torpedoDrone(Actor& a, SpriteFrame& f);
 void gunship(Actor& a, SpriteFrame& f);
+
+// The scripted character of the bonus stages, with its trail of followers.
+void bonusCharacter(Actor& a, SpriteFrame& f);

@@ -40,8 +40,7 @@ constexpr BehaviourRow BehaviourRows[] = {
   {45, drifter},
   {47, driftAndFade},
   {48, driftAndFade},
-  // The bosses and set pieces (23, 24, 25, 30, 37, 38, 41, 42, 43, 46) come with their
-  // own files; until then they have no behaviour.
+  {43, bonusCharacter},
 };
 // clang-format on
 
