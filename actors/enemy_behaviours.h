@@ -54,3 +54,6 @@ void armBossFalls(Actor& a);
 void serpentHead(Actor& a, SpriteFrame& f);
 void serpentSegment(Actor& a, SpriteFrame& f);
 void serpentHeadFalls(Actor& a);
+
+// The scripted character of the bonus stages, with its trail of followers.
+void bonusCharacter(Actor& a, SpriteFrame& f);

@@ -27,6 +27,9 @@ constexpr double TrailDepthOffset = 10.0;  // the trail sits just in front of th
 constexpr double ShotWidth = 80.0;
 constexpr double ShotHeight = 48.0;
 constexpr double DegreesPerAge = 10.0;
+constexpr int32_t BlastStartAge = 89;  // three updates before the age limit
+constexpr double BlastSpeed = -10.0;
+constexpr double BlastSpacing = 32.0;
 
 // What one update of a shot works out before drawing it.
 struct ShotLook {
@@ -152,6 +155,25 @@ int32_t updateShots(int32_t clock) {
     if (shot.state != ShotState::Free) updateShot(shot, clock);
   }
   return ShotCount;
+}
+
+int32_t fillFreeShotsWithBlasts(const double* centre) {
+  int32_t made = 0;
+  for (int32_t slot = 0; slot < ShotCount; ++slot) {
+    Shot& shot = ShotTable[slot];
+    if (shot.state != ShotState::Free) continue;
+    shot.state = ShotState::Blast;
+    shot.age = BlastStartAge;
+    shot.target = 0;
+    shot.pos[0] = centre[0] + (slot - ShotCount / 2) * BlastSpacing + BlastSpacing / 2;
+    shot.pos[1] = centre[1];
+    shot.pos[2] = centre[2];
+    shot.vel[0] = 0.0;
+    shot.vel[1] = 0.0;
+    shot.vel[2] = BlastSpeed;
+    ++made;
+  }
+  return made;
 }
 
 void resetShots() {

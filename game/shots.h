@@ -24,4 +24,8 @@ extern Shot ShotTable[ShotCount];
 int32_t fireShot(double x, double y, double z);
 // Moves and queues every live shot; answers ShotCount.
 int32_t updateShots(int32_t clock);
+// Fills every free slot with a blast around centre (slot i at x + (i - 4) * 32 + 16): an
+// invisible shot that drifts back, lives three updates and hits like any other shot.
+// Answers how many were made.
+int32_t fillFreeShotsWithBlasts(const double* centre);
 void resetShots();
