@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
@@ -50,6 +51,11 @@ StageScript builtInScript() {
 }
 
 bool readWholeFile(const std::string& path, std::string& bytes, std::string& error) {
+  std::error_code ignored;
+  if (std::filesystem::is_directory(path, ignored)) {
+    error = path + ": is a folder, not a file";
+    return false;
+  }
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     error = path + ": cannot open: " + std::strerror(errno);
