@@ -70,8 +70,9 @@ void checkLeadingEmitter(const CheckContext& c, const SpawnEntry& e) {
   checkSpreadEmitter(c, e);
   double closing = GroundSpeed - e.vel[2];
   if (closing == 0.0) {
-    c.error("vel z 32 keeps pace with the ground: the wave never closes in and its lead "
-            "divides by zero");
+    c.error(
+        "vel z 32 keeps pace with the ground: the wave never closes in and its lead "
+        "divides by zero");
   } else if (closing < 0.0) {
     c.warning("vel z above 32: the wave runs away from the player");
   }
@@ -99,15 +100,16 @@ void checkStageEnd(const CheckContext& c, const SpawnEntry& e) {
     c.error("lifetime " + n(e.lifetime) + " below start " + n(e.start) +
             ": the next stage never starts");
   } else if (e.start > 0) {
-    c.warning("start " + n(e.start) + " above 0: the stage is never cleared (no bonus, no "
+    c.warning("start " + n(e.start) +
+              " above 0: the stage is never cleared (no bonus, no "
               "sound), only faded and left");
   }
 }
 
 void checkPlayerEvent(const CheckContext& c, const SpawnEntry& e) {
   using namespace PlayerEvent;
-  for (int32_t known : {HitHard, HitSoft, ForceDash, ExtraLife, Coin, StageCleared,
-                        AllStagesCleared}) {
+  for (int32_t known :
+       {HitHard, HitSoft, ForceDash, ExtraLife, Coin, StageCleared, AllStagesCleared}) {
     if (e.sprite == known) return;
   }
   c.error("sprite " + n(e.sprite) + " is no player event (1 to 5, 7 or 8)");

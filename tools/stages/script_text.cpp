@@ -12,9 +12,8 @@
 namespace {
 constexpr int32_t ColumnCount = 16;
 constexpr const char* ColumnNames[ColumnCount] = {
-    "time",     "type",     "sprite",   "start", "pos x",    "pos y",
-    "pos z",    "vel x",    "vel y",    "vel z", "anchor x", "anchor y",
-    "anchor z", "aux",      "interval", "lifetime"};
+    "time",  "type",  "sprite",   "start",    "pos x",    "pos y", "pos z",    "vel x",
+    "vel y", "vel z", "anchor x", "anchor y", "anchor z", "aux",   "interval", "lifetime"};
 constexpr int32_t FirstVectorColumn = 4;
 constexpr int32_t LastVectorColumn = 12;
 // Model numbers start here: written in hexadecimal, as they are listed.
@@ -135,8 +134,8 @@ bool parseDouble(const std::string& token, double& value) {
 }
 
 bool parseColumn(Parser& p, int32_t c, const std::string& token, SpawnEntry& e) {
-  static int32_t SpawnEntry::* const Ints[] = {
-      &SpawnEntry::time, &SpawnEntry::type, &SpawnEntry::sprite, &SpawnEntry::start,
+  static int32_t SpawnEntry::*const Ints[] = {
+      &SpawnEntry::time, &SpawnEntry::type,     &SpawnEntry::sprite,  &SpawnEntry::start,
       &SpawnEntry::aux,  &SpawnEntry::interval, &SpawnEntry::lifetime};
   bool vector = c >= FirstVectorColumn && c <= LastVectorColumn;
   bool ok = false;

@@ -93,8 +93,7 @@ bool knownType(int32_t type) { return type >= 0 && type <= HighestActorType; }
 void checkLooks(const CheckContext& c, int32_t type, int32_t sprite, const char* field) {
   std::string what = std::string(field) + " " + std::to_string(sprite);
   if (kindOf(type) == 0 && findModel(sprite) == nullptr) {
-    c.error(what + " is no model number: nothing is drawn for this type " +
-            std::to_string(type));
+    c.error(what + " is no model number: nothing is drawn for this type " + std::to_string(type));
   } else if (kindOf(type) == 1 && !slotHoldsTexture(sprite)) {
     c.error(what + " is no loaded texture slot: nothing is drawn for this type " +
             std::to_string(type));

@@ -80,8 +80,8 @@ LoadedScript fromFileBytes(const std::string& path, const std::string& bytes) {
   LoadedScript loaded{};
   if (bytes.size() != size_t(StageFileBytes)) {
     loaded.errors.push_back(path + ": " + std::to_string(bytes.size()) +
-                            " bytes; a stage file is exactly " +
-                            std::to_string(StageFileBytes) + " bytes");
+                            " bytes; a stage file is exactly " + std::to_string(StageFileBytes) +
+                            " bytes");
     return loaded;
   }
   static SpawnEntry sequence[StageCount][StageEntryCount];

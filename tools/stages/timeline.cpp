@@ -74,7 +74,8 @@ std::vector<int32_t> fireFrames(const ScriptStage& stage) {
 
 StageEnd stageEnd(const ScriptStage& stage, const std::vector<int32_t>& frames) {
   for (size_t i = 0; i < frames.size(); ++i) {
-    if (stage.entries[i].entry.type == StageEndType) return endAt(frames[i], stage.entries[i].entry);
+    if (stage.entries[i].entry.type == StageEndType)
+      return endAt(frames[i], stage.entries[i].entry);
   }
   return {-1, -1};
 }
@@ -198,10 +199,9 @@ void drawHeading(Plot& p, int32_t stageNumber, const ScriptStage& stage, const S
                       std::to_string(stage.entries.size()) + " entries, " +
                       std::to_string(t.spawns.size()) + " spawns";
   drawText(p.canvas, LabelLeft, 10, title, Ink, 2);
-  std::string end = t.clearedFrame < 0
-                        ? std::string("no stage end")
-                        : "cleared at frame " + std::to_string(t.clearedFrame) +
-                              ", next stage at " + std::to_string(t.nextStageFrame);
+  std::string end = t.clearedFrame < 0 ? std::string("no stage end")
+                                       : "cleared at frame " + std::to_string(t.clearedFrame) +
+                                             ", next stage at " + std::to_string(t.nextStageFrame);
   if (t.unshown > 0) end += "; entries after that not shown: " + std::to_string(t.unshown);
   drawText(p.canvas, LabelLeft, 32, end, DimInk);
 }
