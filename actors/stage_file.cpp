@@ -8,11 +8,11 @@
 namespace {
 // Where each field sits in a record: the one layout that reading and writing both follow.
 struct IntField {
-  int32_t SpawnEntry::* field;
+  int32_t SpawnEntry::*field;
   int32_t offset;
 };
 struct VectorField {
-  double (SpawnEntry::* field)[3];
+  double (SpawnEntry::*field)[3];
   int32_t offset;
 };
 

@@ -82,8 +82,16 @@ TEST(StageText, OddValuesAndGapsSurviveTheText) {
   static SpawnEntry sequence[StageCount][StageEntryCount] = {};
   double nan = std::bit_cast<double>(uint64_t(0x7ff4000000c0ffee));
   double inf = std::numeric_limits<double>::infinity();
-  sequence[3][0] = {INT32_MIN, 70, 0x7fffffff, -1, {-0.0, 0.1, 1e-310}, {nan, inf, -inf},
-                    {1.0 / 3.0, 5e300, -2.5}, 0x10000, INT32_MAX, -65536};
+  sequence[3][0] = {INT32_MIN,
+                    70,
+                    0x7fffffff,
+                    -1,
+                    {-0.0, 0.1, 1e-310},
+                    {nan, inf, -inf},
+                    {1.0 / 3.0, 5e300, -2.5},
+                    0x10000,
+                    INT32_MAX,
+                    -65536};
   sequence[3][2] = {5, 1, 0x1004e, 0, {}, {}, {}, 0xffff, 0, 0};
   sequence[7][99] = {65000, 1, 0, 1, {}, {}, {}, 0, 0, 0};
   std::vector<unsigned char> bytes(StageFileBytes);
@@ -134,8 +142,8 @@ TEST(StageText, ABadTextIsRefusedWithTheLineOfEachMistake) {
 }
 
 TEST(StageText, AnEntryWithAMistakeIsNotKeptButTheRestIsRead) {
-  LoadedScript loaded = parseScriptText(
-      "stage 8\n" + std::string(GoodEntry) + "\nstage 0\n1 x\n" + GoodEntry, "t");
+  LoadedScript loaded =
+      parseScriptText("stage 8\n" + std::string(GoodEntry) + "\nstage 0\n1 x\n" + GoodEntry, "t");
   EXPECT_EQ(loaded.errors.size(), 2u) << "the entry under the bad header is not reported again";
   EXPECT_EQ(loaded.script.stages[0].entries.size(), 1u);
 }

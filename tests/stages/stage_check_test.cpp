@@ -19,7 +19,9 @@ std::string entry(int32_t time, int32_t type, int32_t sprite, int32_t start = 0,
          std::to_string(interval) + " " + std::to_string(lifetime) + "\n";
 }
 
-std::string stageEnd(int32_t time) { return entry(time, 55, 1, 0, "0 0 0  0 0 0  0 0 0", 0, 0, 200); }
+std::string stageEnd(int32_t time) {
+  return entry(time, 55, 1, 0, "0 0 0  0 0 0  0 0 0", 0, 0, 200);
+}
 
 std::vector<Problem> problemsOf(const std::string& text) {
   LoadedScript loaded = parseScriptText(text, "t");
@@ -69,31 +71,30 @@ TEST(StageCheck, PlantedMistakesAreFoundOnTheirLines) {
                      entry(200, 49, 15, 1, "0 0 0  0 0 0  0 0 0", 80, 0, 48) +    // 5: once only
                      entry(210, 50, 15, 1, "0 0 0  0 0 0  0 -5 0", 80, 16, 48) +  // 6: divisor
                      entry(220, 52, 1, 1, "0 0 0  0 0 32  0 0 0", 0x10001, 16, 48) +  // 7
-                     entry(230, 70, 0) +                                          // 8: unknown
-                     entry(240, 6, 120) +                                         // 9: no texture
-                     entry(250, 3, 5) +                                           // 10: no model
-                     entry(260, 49, 3, 1, "0 0 0  0 0 0  0 0 0", 72, 16, 48) +    // 11: no model
-                     entry(270, 53, 0, 0, "0 0 0  0 0 0  0 0 0", 0, 0, 100) +     // 12: ceiling
-                     entry(280, 56, 6) +                                          // 13: event
-                     entry(290, 57, 16) +                                         // 14: track
-                     entry(300, 6, 72, 0, "0 nan 0  0 0 0  0 0 0") +              // 15: NaN
-                     entry(310, 55, 1, 300, "0 0 0  0 0 0  0 0 0", 0, 0, 200) +   // 16: never ends
+                     entry(230, 70, 0) +                                              // 8: unknown
+                     entry(240, 6, 120) +                                        // 9: no texture
+                     entry(250, 3, 5) +                                          // 10: no model
+                     entry(260, 49, 3, 1, "0 0 0  0 0 0  0 0 0", 72, 16, 48) +   // 11: no model
+                     entry(270, 53, 0, 0, "0 0 0  0 0 0  0 0 0", 0, 0, 100) +    // 12: ceiling
+                     entry(280, 56, 6) +                                         // 13: event
+                     entry(290, 57, 16) +                                        // 14: track
+                     entry(300, 6, 72, 0, "0 nan 0  0 0 0  0 0 0") +             // 15: NaN
+                     entry(310, 55, 1, 300, "0 0 0  0 0 0  0 0 0", 0, 0, 200) +  // 16: never ends
                      otherStages(4);
-  expectFound(problemsOf(text),
-              {{4, true, "time 90 comes before the previous entry's 100"},
-               {4, true, "sprite 31 is no sound effect"},
-               {5, false, "interval 0 emits once only"},
-               {6, true, "spread divisor trunc(anchor y + 1) is -4"},
-               {7, true, "divides by zero"},
-               {8, true, "type 70 is unknown"},
-               {9, true, "sprite 120 is no loaded texture slot"},
-               {10, true, "sprite 5 is no model number"},
-               {11, true, "aux (the emitted sprite) 72 is no model number"},
-               {12, true, "lifetime 100: the ceiling ends before it comes down"},
-               {13, true, "sprite 6 is no player event"},
-               {14, true, "sprite 16 is no music track"},
-               {15, true, "pos y is not a finite number"},
-               {16, true, "lifetime 200 below start 300"}});
+  expectFound(problemsOf(text), {{4, true, "time 90 comes before the previous entry's 100"},
+                                 {4, true, "sprite 31 is no sound effect"},
+                                 {5, false, "interval 0 emits once only"},
+                                 {6, true, "spread divisor trunc(anchor y + 1) is -4"},
+                                 {7, true, "divides by zero"},
+                                 {8, true, "type 70 is unknown"},
+                                 {9, true, "sprite 120 is no loaded texture slot"},
+                                 {10, true, "sprite 5 is no model number"},
+                                 {11, true, "aux (the emitted sprite) 72 is no model number"},
+                                 {12, true, "lifetime 100: the ceiling ends before it comes down"},
+                                 {13, true, "sprite 6 is no player event"},
+                                 {14, true, "sprite 16 is no music track"},
+                                 {15, true, "pos y is not a finite number"},
+                                 {16, true, "lifetime 200 below start 300"}});
 }
 
 TEST(StageCheck, AStageWithoutAStageEndIsFoundAtItsHeader) {
