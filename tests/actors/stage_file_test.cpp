@@ -121,6 +121,15 @@ TEST_F(StageFileTest, EveryFieldOfEveryRecordIsReadBigEndianFromItsPlace) {
   EXPECT_EQ(std::bit_cast<uint64_t>(record(0).pos[0]), 0x3FD5555555555555u);
 }
 
+TEST_F(StageFileTest, TheWriterPutsEveryFieldWhereTheReaderTakesIt) {
+  static SpawnEntry sequence[StageCount][StageEntryCount];
+  for (int32_t r = 0; r < StageCount * StageEntryCount; ++r)
+    sequence[r / StageEntryCount][r % StageEntryCount] = numbered(r);
+  Bytes written(StageFileBytes);
+  encodeStageSequence(sequence, written.data());
+  EXPECT_EQ(written, numberedFile());
+}
+
 TEST_F(StageFileTest, TheGameLoadsItsStageFileFromTheResourcesFolder) {
   Bytes b = numberedFile();
   putEntry(b, 0, SpawnEntry{10, 49, 15, 1, {}, {}, {}, 80, 0, 48});
