@@ -5,6 +5,8 @@
 
 #include <cstdio>
 
+#include "shell/clock.h"
+
 int32_t MusicSwitch = 1;
 
 const char* const MusicTrackFiles[MusicTrackCount] = {
@@ -53,10 +55,32 @@ void loadEffect(int fileNumber) {
   if (!chunk) std::printf("Mix_LoadWAVError:%d %s\n", index, SDL_GetError());
 }
 
+// When each channel's effect ends, by the shell's clock. A channel counts as busy until
+// then, not by asking the mixer: the mixer plays in real time, and a run on the headless
+// runner's exact clock must hear the same channels free on every machine.
+uint32_t ChannelFreeAt[MixChannels];
+
+// How long the effect plays, from its size and the device's format.
+uint32_t playingMs(const Mix_Chunk* chunk) {
+  int frequency = 0, channels = 0;
+  Uint16 format = 0;
+  if (!Mix_QuerySpec(&frequency, &format, &channels) || frequency <= 0 || channels <= 0) return 0;
+  uint64_t bytesPerSecond = uint64_t(frequency) * uint64_t(channels) * ((format & 0xFF) / 8);
+  return bytesPerSecond ? uint32_t(uint64_t(chunk->alen) * 1000 / bytesPerSecond) : 0;
+}
+
+bool channelBusy(int c) { return int32_t(ChannelFreeAt[c] - getTicks()) > 0; }
+
+void startOnChannel(int channel, int32_t effect) {
+  Mix_PlayChannelTimed(channel, Effects[effect], 0, -1);
+  ChannelFreeAt[channel] = getTicks() + playingMs(Effects[effect]);
+  logAudio(AudioEvent::EffectStarted, effect, channel);
+}
+
 // The first channel 0..7 with nothing playing, or -1.
 int idleChannel() {
   for (int c = 0; c < MixChannels; ++c) {
-    if (Mix_Playing(c) == 0) return c;
+    if (!channelBusy(c)) return c;
   }
   return -1;
 }
@@ -77,6 +101,7 @@ void openAudioAndLoadEffects() {
                 format & 0xFF, channels > 1 ? "stereo" : "mono", AudioBufferBytes);
   }
   Mix_AllocateChannels(MixChannels);
+  stopEffects();
   for (Mix_Chunk*& chunk : Effects) {
     if (chunk) Mix_FreeChunk(chunk);
     chunk = nullptr;
@@ -85,8 +110,13 @@ void openAudioAndLoadEffects() {
   for (int n = FirstEffectFile; n <= FirstEffectFile + EffectCount - 1; ++n) loadEffect(n);
 }
 
-void closeAudio() {
+void stopEffects() {
   Mix_HaltChannel(-1);
+  for (uint32_t& t : ChannelFreeAt) t = getTicks();
+}
+
+void closeAudio() {
+  stopEffects();
   for (Mix_Chunk*& chunk : Effects) {
     if (chunk) Mix_FreeChunk(chunk);
     chunk = nullptr;
@@ -103,8 +133,7 @@ int32_t playEffect(int32_t effect) {
     logAudio(AudioEvent::EffectDropped, effect, -1);
     return 0;
   }
-  Mix_PlayChannelTimed(channel, Effects[effect], 0, -1);
-  logAudio(AudioEvent::EffectStarted, effect, channel);
+  startOnChannel(channel, effect);
   return 1;
 }
 
@@ -115,8 +144,7 @@ int32_t playEffectElseCutChannel(int32_t effect, int32_t channel) {
   }
   Mix_HaltChannel(channel);
   logAudio(AudioEvent::ChannelCut, effect, channel);
-  Mix_PlayChannelTimed(channel, Effects[effect], 0, -1);
-  logAudio(AudioEvent::EffectStarted, effect, channel);
+  startOnChannel(channel, effect);
   return 1;
 }
 

@@ -21,6 +21,8 @@ void openAudioAndLoadEffects();
 // Stops every channel, frees the effects and the track and closes the device, so that
 // nothing is left pointing into a closed mixer. The game never calls it; tests do.
 void closeAudio();
+// Stops every effect at once and frees its channel. The game never calls it; tests do.
+void stopEffects();
 // 1 when started on the lowest idle channel; 0 when all eight were busy (or no such effect).
 int32_t playEffect(int32_t effect);
 // Like playEffect, but with no idle channel it stops channel c and plays there.

@@ -4,10 +4,16 @@
 #include <SDL_mixer.h>
 #include <gtest/gtest.h>
 
+#include "shell/clock.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/wav.h"
 
 namespace {
+// A clock that stands still unless a test moves it.
+uint32_t TestMs = 0;
+uint32_t testTicks() { return TestMs; }
+void testDelay(uint32_t ms) { TestMs += ms; }
+
 // Opens the dummy audio device with every effect file but the ones named missing.
 class Audio : public ::testing::Test {
  protected:
@@ -20,6 +26,8 @@ class Audio : public ::testing::Test {
       if (std::find(missing.begin(), missing.end(), n) != missing.end()) continue;
       dir.write("resources/s" + std::to_string(n) + ".aif", tone);
     }
+    TestMs = 1000;
+    setClockSource({testTicks, testDelay});
     StdoutCapture out;
     openAudioAndLoadEffects();
     opened = true;
@@ -30,6 +38,7 @@ class Audio : public ::testing::Test {
   // Closing a device that is not open would reach into the mixer's freed channels.
   void TearDown() override {
     if (opened) closeAudio();
+    useSdlClock();
   }
   std::vector<AudioLogEntry> log() {
     std::vector<AudioLogEntry> out;
@@ -64,7 +73,16 @@ TEST_F(Audio, TwoEffectsInOneFrameTakeTheTwoLowestIdleChannels) {
   ASSERT_EQ(entries.size(), 2u);
   EXPECT_EQ(entries[0].channel, 0);
   EXPECT_EQ(entries[1].channel, 1);
-  Mix_HaltChannel(0);
+  TestMs += 2999;  // the three-second tones still play
+  EXPECT_EQ(playEffect(8), 1);
+  EXPECT_EQ(audioLogEntry(2).channel, 2);
+}
+
+TEST_F(Audio, AChannelIsFreeAgainWhenItsEffectHasPlayedByTheClock) {
+  open();
+  ASSERT_EQ(playEffect(3), 1);
+  ASSERT_EQ(playEffect(7), 1);
+  TestMs += 3000;  // both tones are over by the clock, whatever the device did meanwhile
   EXPECT_EQ(playEffect(8), 1);
   EXPECT_EQ(audioLogEntry(2).channel, 0);
 }

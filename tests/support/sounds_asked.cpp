@@ -35,6 +35,6 @@ std::vector<int32_t> soundsAsked() {
 }
 
 void forgetSoundsAsked() {
-  Mix_HaltChannel(-1);
+  stopEffects();
   clearAudioLog();
 }
