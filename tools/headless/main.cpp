@@ -24,6 +24,7 @@ void usage() {
                "                       [--start-stage S | --new-game] [--trace FILE]\n"
                "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
                "                       [--spawn FRAME:TYPE,SPRITE,START,X,Y,Z[,...]]...\n"
+               "                       [--memory FILE]\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
                "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
                "--post writes a player event before a frame, as an actor would;\n"
@@ -31,7 +32,9 @@ void usage() {
                "  in this order (missing ones 0): TYPE SPRITE START X Y Z VX VY VZ AX AY AZ\n"
                "  AUX INTERVAL LIFETIME;\n"
                "--keep-alive drops the hits posted to the player (a test aid);\n"
-               "--times FILE writes frame, ms, live actors and queued items per frame.\n"
+               "--times FILE writes frame, ms, live actors and queued items per frame;\n"
+               "--memory FILE writes the frames run and the resident memory (kB) after\n"
+               "  frames 1, 10, 100, ... and after the last.\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
                "axis0:N axis1:N button:N), one line per run of frames.\n");
 }
@@ -99,6 +102,7 @@ std::string* textOption(const std::string& a, RunOptions& o) {
   if (a == "--dump") return &o.dumpDir;
   if (a == "--trace") return &o.trace;
   if (a == "--times") return &o.times;
+  if (a == "--memory") return &o.memory;
   return nullptr;
 }
 

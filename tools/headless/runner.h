@@ -32,6 +32,7 @@ struct RunOptions {
   std::vector<PlacedActor> spawns;
   std::string times;       // per frame: frame, wall ms, live actors, queued items
   bool keepAlive = false;  // hits posted to the player are dropped before each frame
+  std::string memory;      // resident memory at frames 1, 10, 100, ... and the last; empty: none
 };
 
 struct RunResult {
