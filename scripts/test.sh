@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
 # Sets everything up, builds the normal and the sanitizer (ASan + UBSan) builds and runs
-# every test in both.
+# every test in both; with clang, also runs each fuzz target for 30 seconds.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
 build build
 build build-asan -DBRAVIN_SANITIZE=ON -DBRAVIN_ASSETS=OFF
 status=0
+if command -v clang++ >/dev/null 2>&1; then
+  echo "== fuzz: each target for 30 seconds (clang build in build-fuzz)"
+  CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DBRAVIN_FUZZ=ON -DBRAVIN_SANITIZE=ON -DBRAVIN_ASSETS=OFF >/dev/null
+  cmake --build "$top/build-fuzz" -j "$jobs" --target fuzz_preferences fuzz_stage_file
+  bash "$top/tests/fuzz/run.sh" "$top/build-fuzz" --seconds 30 || status=1
+else
+  echo "== fuzz: skipped, clang++ is not installed (scripts/setup.sh installs it)"
+fi
 echo "== tests: normal build"
 ctest --test-dir "$top/build" --output-on-failure -j "$jobs" || status=1
 echo "== tests: sanitizer build"

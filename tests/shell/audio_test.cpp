@@ -127,6 +127,54 @@ TEST_F(Audio, AMissingTrackIsReportedAndPlayingItFailsAloud) {
   EXPECT_FALSE(musicLoaded());
 }
 
+namespace {
+// A format's signature followed by noise, so that the decoder gets past its format check.
+std::vector<unsigned char> garbled(const std::string& signature) {
+  std::vector<unsigned char> bytes(signature.begin(), signature.end());
+  for (int i = 0; i < 8192; ++i) bytes.push_back(static_cast<unsigned char>(i * 151 + 7));
+  return bytes;
+}
+}  // namespace
+
+TEST_F(Audio, EmptyAndGarbledEffectFilesAreReportedAndSkippedLikeMissingOnes) {
+  dir.write("resources/s1002.aif", {});
+  dir.write("resources/s1003.aif", garbled("FORM\x00\x00\x20\x00AIFFCOMM"));
+  open({1002, 1003});
+  EXPECT_NE(printed.find("Mix_LoadWAVError:2 "), std::string::npos) << printed;
+  EXPECT_NE(printed.find("Mix_LoadWAVError:3 "), std::string::npos) << printed;
+  EXPECT_FALSE(effectLoaded(2));
+  EXPECT_FALSE(effectLoaded(3));
+  EXPECT_TRUE(effectLoaded(4));
+  EXPECT_EQ(playEffect(3), 0);
+  EXPECT_EQ(playEffect(4), 1);
+}
+
+// The OGG decoder refuses a spoilt file; the MP3 and MIDI ones may take one and play noise
+// or silence. Either way the track starts and stops like any other and nothing breaks.
+TEST_F(Audio, EmptyAndGarbledTracksOfEachFormatAreRefusedOrPlayedHarmlessly) {
+  open();
+  const std::pair<const char*, const char*> formats[] = {
+      {"ogg", "OggS"}, {"mp3", "ID3\x03"}, {"mid", "MThd\x00\x00\x00\x06"}};
+  for (const auto& [extension, signature] : formats) {
+    for (bool empty : {true, false}) {
+      std::string path = std::string("resources/spoilt.") + extension;
+      dir.write(path, empty ? std::vector<unsigned char>{} : garbled(signature));
+      StdoutCapture out;
+      loadMusicTrack(path.c_str());
+      bool refused = !musicLoaded();
+      musicCommand(MusicCommand::Play);
+      musicCommand(MusicCommand::Stop);
+      std::string text = out.finish();
+      EXPECT_EQ(text.rfind("Mix_LoadMUSError (\"" + path + "\")", 0) == 0, refused) << text;
+      if (std::string(extension) == "ogg") {
+        EXPECT_TRUE(refused) << path;
+      }
+      EXPECT_FALSE(musicLoaded()) << path;
+      EXPECT_EQ(Mix_PlayingMusic(), 0) << path;
+    }
+  }
+}
+
 TEST_F(Audio, WithTheMusicSwitchOffNothingIsLoadedAndCommandsDoNothing) {
   open();
   MusicSwitch = 0;

@@ -95,6 +95,30 @@ TEST_F(TextureUpload, AMissingPictureLeavesItsSlotsUnchanged) {
   EXPECT_EQ(uploadTextureTiles("nothing.png", 0, 64, 4, names, true, 1), -1);
 }
 
+TEST_F(TextureUpload, AnEmptyOrGarbledPictureLoadsNothingAndLeavesItsSlotsAlone) {
+  // A picture format's signature followed by noise gets past the format check.
+  std::vector<unsigned char> garbled = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'};
+  for (int i = 0; i < 4096; ++i) garbled.push_back(static_cast<unsigned char>(i * 73 + 11));
+  std::vector<unsigned char> cutBmp = {'B', 'M', 0x36, 0x30, 0, 0, 0, 0, 0, 0, 0x36, 0};
+  dir.write("empty.PNG", {});
+  dir.write("garbled.PNG", garbled);
+  dir.write("cut.bmp", cutBmp);
+  for (const char* file : {"empty.PNG", "garbled.PNG", "cut.bmp"}) {
+    uint32_t names[4] = {7, 7, 7, 7};
+    EXPECT_EQ(uploadTextureTiles(file, 64, 64, 4, names, true, 0), -1) << file;
+    for (uint32_t n : names) EXPECT_EQ(n, 7u) << file;
+  }
+}
+
+TEST_F(TextureUpload, APictureWiderThanItsSheetStillGivesEveryTileRowByRow) {
+  // A 512-pixel sheet of 64-pixel tiles holds 8 a row; this one is twice as wide.
+  writeTileSheet("wide.bmp", 64, 64, 16, 2);
+  uint32_t names[32] = {};
+  ASSERT_EQ(uploadTextureTiles("wide.bmp", 64, 64, 32, names, true, 0), 32);
+  EXPECT_EQ(textureBytes(names[17], 64, 64)[0], 17);
+  EXPECT_EQ(textureBytes(names[31], 64, 64)[0], 31);
+}
+
 TEST_F(TextureUpload, APictureWithFewerTilesThanAskedGivesOnlyThoseItHolds) {
   writeTileSheet("small.bmp", 64, 64, 2, 1);
   uint32_t names[8] = {};

@@ -25,6 +25,7 @@ void usage() {
                "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
                "                       [--frame-skip N]\n"
                "                       [--spawn FRAME:TYPE,SPRITE,START,X,Y,Z[,...]]...\n"
+               "                       [--memory FILE]\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
                "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
                "--post writes a player event before a frame, as an actor would;\n"
@@ -33,7 +34,9 @@ void usage() {
                "  AUX INTERVAL LIFETIME;\n"
                "--frame-skip N sets the game's frame-skip setting (N - 1 of N frames undrawn);\n"
                "--keep-alive drops the hits posted to the player (a test aid);\n"
-               "--times FILE writes frame, ms, live actors and queued items per frame.\n"
+               "--times FILE writes frame, ms, live actors and queued items per frame;\n"
+               "--memory FILE writes the frames run and the resident memory (kB) after\n"
+               "  frames 1, 10, 100, ... and after the last.\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
                "axis0:N axis1:N button:N), one line per run of frames.\n");
 }
@@ -101,6 +104,7 @@ std::string* textOption(const std::string& a, RunOptions& o) {
   if (a == "--dump") return &o.dumpDir;
   if (a == "--trace") return &o.trace;
   if (a == "--times") return &o.times;
+  if (a == "--memory") return &o.memory;
   return nullptr;
 }
 

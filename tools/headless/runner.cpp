@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -74,10 +75,12 @@ struct RunOutputs {
   std::string dumpDir;
   std::FILE* trace = nullptr;
   std::FILE* times = nullptr;
+  std::FILE* memory = nullptr;
   int32_t audioSeen = 0;
   ~RunOutputs() {
     if (trace) std::fclose(trace);
     if (times) std::fclose(times);
+    if (memory) std::fclose(memory);
   }
 };
 
@@ -95,7 +98,44 @@ bool openOutputs(const RunOptions& o, RunOutputs& out, std::string& error) {
     error = "cannot write the frame times " + o.times;
     return false;
   }
+  if (!o.memory.empty() && !(out.memory = std::fopen(o.memory.c_str(), "w"))) {
+    error = "cannot write the memory figures " + o.memory;
+    return false;
+  }
   return true;
+}
+
+// The process's resident memory in kB (VmRSS), or -1 where /proc does not tell.
+long residentKb() {
+  std::FILE* status = std::fopen("/proc/self/status", "r");
+  if (!status) return -1;
+  char line[256];
+  long kb = -1;
+  while (kb < 0 && std::fgets(line, sizeof line, status)) std::sscanf(line, "VmRSS: %ld", &kb);
+  std::fclose(status);
+  return kb;
+}
+
+bool powerOfTen(int32_t n) {
+  while (n >= 10 && n % 10 == 0) n /= 10;
+  return n == 1;
+}
+
+// After frames 1, 10, 100, ... and after the last: how many frames ran, and the memory.
+void writeMemory(std::FILE* out, int32_t framesRun, bool last) {
+  if (out && powerOfTen(framesRun) != last) {
+    std::fprintf(out, "%d %ld\n", framesRun, residentKb());
+  }
+}
+
+// The per-frame figures get their room before the first frame, up to a bound, so that
+// the runner's own memory stays put while frames run and the memory figures are the game's.
+void reserveFrameFigures(RunResult& result, int32_t frames) {
+  constexpr int32_t ReservedFrames = 4'000'000;
+  for (auto* figures : {&result.frameMs, &result.playStepMs}) {
+    figures->assign(size_t(std::min(frames, ReservedFrames)), 0.0);  // touched: resident
+    figures->clear();
+  }
 }
 
 // One line a frame for load figures: frame, wall ms, live actors, items the queue held.
@@ -180,12 +220,15 @@ bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
   enterFirstMode(o);
   result.startUpMs = msSince(start);
   out.audioSeen = audioLogTotal();
+  reserveFrameFigures(result, o.frames);
   GameMode r = LoopState.currentMode;
   for (int32_t frame = 0; frame < o.frames && (r & ModeNumberMask) != Mode::Quit; ++frame) {
     r = runFrame(o, out, frame, result);
     script.nextFrame();
     ++result.framesRun;
+    writeMemory(out.memory, result.framesRun, false);
   }
+  writeMemory(out.memory, result.framesRun, true);
   result.finalMode = r;
   result.digest = stateDigest();
   return true;

@@ -33,6 +33,7 @@ struct RunOptions {
   std::string times;       // per frame: frame, wall ms, live actors, queued items
   int32_t frameSkip = 0;   // 1 or more: the game's frame-skip setting for the run
   bool keepAlive = false;  // hits posted to the player are dropped before each frame
+  std::string memory;      // resident memory at frames 1, 10, 100, ... and the last; empty: none
 };
 
 struct RunResult {
