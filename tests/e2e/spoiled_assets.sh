@@ -25,7 +25,7 @@ no_findings() { ! grep -qE "runtime error|Sanitizer" err.txt; }
 play_spoilt() {  # play_spoilt WHAT COMMAND...
   local what=$1; shift
   mkdir -p "$WORK/$what" && cd "$WORK/$what" || return
-  cp -r "$RESOURCES" resources && "$@"
+  cp -rL "$RESOURCES" resources && "$@"
   run_under_xvfb <<'DRIVE'
 start_game
 wait_for_word bravin.pref 0 273

@@ -188,6 +188,8 @@ int main(int argc, char** argv) {
               result.finalMode & 0xFF, result.digest);
   std::printf("stage %d clock %d\n", Game.stage, Game.stageClock);
   std::printf("score %d lives %d\n", Game.score, Game.lives);
+  std::printf("difficulty %.4f level %d\n", Game.difficulty, Game.level);
+  std::printf("stage_starts%s\n", result.stageStarts.empty() ? " none" : result.stageStarts.c_str());
   printTimes(result);
   return 0;
 }

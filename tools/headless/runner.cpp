@@ -9,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <string>
 
 #include "actors/actor_table.h"
+#include "game/game_state.h"
 #include "game/player.h"
 #include "render/draw_queue.h"
 #include "shell/clock.h"
@@ -188,7 +190,11 @@ GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult
   LastModeWork = {0, 0.0};
   auto t = std::chrono::steady_clock::now();
   uint32_t t0 = getTicks();
+  int32_t stageBefore = Game.stage;
   GameMode r = frameStep(0);
+  if (Game.stage != stageBefore) {
+    result.stageStarts += " " + std::to_string(Game.stage) + ":" + std::to_string(frame);
+  }
   uint32_t t1 = getTicks();
   result.frameMs.push_back(msSince(t));
   if (LastModeWork.mode == Mode::Play) result.playStepMs.push_back(LastModeWork.ms);

@@ -43,6 +43,7 @@ struct RunResult {
   std::vector<double> frameMs;     // wall time of each frame step
   std::vector<double> playStepMs;  // wall time of the play step, in frames that ran one
   double startUpMs = 0;
+  std::string stageStarts;  // " S:F" for each stage S that began on frame F
   std::string folder;  // the working folder it ran in
 };
 

@@ -72,7 +72,7 @@ for file in $(ls "$resources"); do
   for how in ${hows:-$(spoilings_for "$file")}; do
     is_picture "$file" || [[ $how != small && $how != large ]] || continue
     dir=$work/case
-    rm -rf "$dir" && mkdir -p "$dir" && cp -r "$resources" "$dir/resources"
+    rm -rf "$dir" && mkdir -p "$dir" && cp -rL "$resources" "$dir/resources"
     spoil "$dir/resources" "$file" "$how"
     load_wait=0.5 && [ "$how" = large ] && load_wait=5
     (cd "$dir" && timeout 90 bash -c "$(declare -f drive_game press); game=$game load_wait=$load_wait; drive_game")
