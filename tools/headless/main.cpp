@@ -23,7 +23,7 @@ void usage() {
                "                       [--dump DIR] [--dump-every K] [--seed S] [--real-clock]\n"
                "                       [--start-stage S | --new-game] [--trace FILE]\n"
                "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
-               "                       [--frame-skip N]\n"
+               "                       [--frame-skip N] [--skip-until FRAME]\n"
                "                       [--spawn FRAME:TYPE,SPRITE,START,X,Y,Z[,...]]...\n"
                "                       [--memory FILE]\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
@@ -33,6 +33,8 @@ void usage() {
                "  in this order (missing ones 0): TYPE SPRITE START X Y Z VX VY VZ AX AY AZ\n"
                "  AUX INTERVAL LIFETIME;\n"
                "--frame-skip N sets the game's frame-skip setting (N - 1 of N frames undrawn);\n"
+               "--skip-until FRAME leaves the frames before FRAME undrawn, to reach a late moment\n"
+               "  quickly; from FRAME on the frame-skip setting holds;\n"
                "--keep-alive drops the hits posted to the player (a test aid);\n"
                "--times FILE writes frame, ms, live actors and queued items per frame;\n"
                "--memory FILE writes the frames run and the resident memory (kB) after\n"
@@ -118,6 +120,7 @@ bool parseOption(const std::string& a, const char* value, RunOptions& o) {
   if (a == "--dump-every") return parseInt(value, 1, INT32_MAX, o.dumpEvery);
   if (a == "--start-stage") return parseInt(value, 0, StageCount - 1, o.startStage);
   if (a == "--frame-skip") return parseInt(value, 1, INT32_MAX, o.frameSkip);
+  if (a == "--skip-until") return parseInt(value, 1, INT32_MAX, o.skipUntil);
   if (a == "--seed") return parseInt(value, 0, UINT32_MAX, o.seed);
   PostedEvent p{};
   if (a == "--post" && parsePost(value, p)) {
@@ -189,7 +192,8 @@ int main(int argc, char** argv) {
   std::printf("stage %d clock %d\n", Game.stage, Game.stageClock);
   std::printf("score %d lives %d\n", Game.score, Game.lives);
   std::printf("difficulty %.4f level %d\n", Game.difficulty, Game.level);
-  std::printf("stage_starts%s\n", result.stageStarts.empty() ? " none" : result.stageStarts.c_str());
+  std::printf("stage_starts%s\n",
+              result.stageStarts.empty() ? " none" : result.stageStarts.c_str());
   printTimes(result);
   return 0;
 }

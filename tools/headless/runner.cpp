@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -185,6 +186,8 @@ void placeActors(const RunOptions& o, int32_t frame) {
 
 // One pass of the loop, timed, with the exact clock's sleep; answers the frame's mode.
 GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult& result) {
+  if (frame == o.skipUntil && o.skipUntil > 0)
+    FrameSkipSetting = o.frameSkip >= 1 ? o.frameSkip : 1;
   postEvents(o, frame);
   placeActors(o, frame);
   LastModeWork = {0, 0.0};
@@ -223,6 +226,7 @@ bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
   }
   startUp();
   if (o.frameSkip >= 1) FrameSkipSetting = o.frameSkip;
+  if (o.skipUntil > 0) FrameSkipSetting = INT32_MAX;
   enterFirstMode(o);
   result.startUpMs = msSince(start);
   out.audioSeen = audioLogTotal();

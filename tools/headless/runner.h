@@ -32,6 +32,7 @@ struct RunOptions {
   std::vector<PlacedActor> spawns;
   std::string times;       // per frame: frame, wall ms, live actors, queued items
   int32_t frameSkip = 0;   // 1 or more: the game's frame-skip setting for the run
+  int32_t skipUntil = 0;   // frames before this one are left undrawn
   bool keepAlive = false;  // hits posted to the player are dropped before each frame
   std::string memory;      // resident memory at frames 1, 10, 100, ... and the last; empty: none
 };
@@ -44,7 +45,7 @@ struct RunResult {
   std::vector<double> playStepMs;  // wall time of the play step, in frames that ran one
   double startUpMs = 0;
   std::string stageStarts;  // " S:F" for each stage S that began on frame F
-  std::string folder;  // the working folder it ran in
+  std::string folder;       // the working folder it ran in
 };
 
 // Runs the game's start-up and frame step headless in a fresh working folder.
