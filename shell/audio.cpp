@@ -35,7 +35,8 @@ constexpr int FirstEffectFile = 1000;
 constexpr int AudioBufferBytes = 512;
 
 Mix_Chunk* Effects[EffectCount];
-int32_t EffectsTried = 0;  // numbers the entries as they load
+uint32_t EffectMs[EffectCount];  // how long each effect plays, worked out once at loading
+int32_t EffectsTried = 0;        // numbers the entries as they load
 Mix_Music* CurrentTrack = nullptr;
 
 void logAudio(AudioEvent event, int32_t value, int32_t channel) {
@@ -46,20 +47,6 @@ void logAudio(AudioEvent event, int32_t value, int32_t channel) {
   if (log.count < AudioLogSize) ++log.count;
 }
 
-void loadEffect(int fileNumber) {
-  char path[64];
-  std::snprintf(path, sizeof path, "resources/s%d.aif", fileNumber);
-  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
-  int32_t index = EffectsTried++;
-  if (index < EffectCount) Effects[index] = chunk;
-  if (!chunk) std::printf("Mix_LoadWAVError:%d %s\n", index, SDL_GetError());
-}
-
-// When each channel's effect ends, by the shell's clock. A channel counts as busy until
-// then, not by asking the mixer: the mixer plays in real time, and a run on the headless
-// runner's exact clock must hear the same channels free on every machine.
-uint32_t ChannelFreeAt[MixChannels];
-
 // How long the effect plays, from its size and the device's format.
 uint32_t playingMs(const Mix_Chunk* chunk) {
   int frequency = 0, channels = 0;
@@ -69,11 +56,28 @@ uint32_t playingMs(const Mix_Chunk* chunk) {
   return bytesPerSecond ? uint32_t(uint64_t(chunk->alen) * 1000 / bytesPerSecond) : 0;
 }
 
+void loadEffect(int fileNumber) {
+  char path[64];
+  std::snprintf(path, sizeof path, "resources/s%d.aif", fileNumber);
+  Mix_Chunk* chunk = Mix_LoadWAV_RW(SDL_RWFromFile(path, "rb"), 1);
+  int32_t index = EffectsTried++;
+  if (index < EffectCount) {
+    Effects[index] = chunk;
+    EffectMs[index] = chunk ? playingMs(chunk) : 0;
+  }
+  if (!chunk) std::printf("Mix_LoadWAVError:%d %s\n", index, SDL_GetError());
+}
+
+// When each channel's effect ends, by the shell's clock. A channel counts as busy until
+// then, not by asking the mixer: the mixer plays in real time, and a run on the headless
+// runner's exact clock must hear the same channels free on every machine.
+uint32_t ChannelFreeAt[MixChannels];
+
 bool channelBusy(int c) { return int32_t(ChannelFreeAt[c] - getTicks()) > 0; }
 
 void startOnChannel(int channel, int32_t effect) {
   Mix_PlayChannelTimed(channel, Effects[effect], 0, -1);
-  ChannelFreeAt[channel] = getTicks() + playingMs(Effects[effect]);
+  ChannelFreeAt[channel] = getTicks() + EffectMs[effect];
   logAudio(AudioEvent::EffectStarted, effect, channel);
 }
 
