@@ -7,23 +7,30 @@
 #   0 .. 7  a game begun at that stage, with the hits on the player dropped (--keep-alive)
 #           so that the stage is flown through and the ones after it follow.
 # For each part it prints the frames run, the exit status, the findings and the resident
-# memory after frame 1,000 (frame 1 in a shorter part) and after the last.
+# memory after frame 1,000 (frame 1 in a shorter part) and after the last, then the whole
+# series (after frames 1, 10, 100, ... and the last).
 #
 # Usage: soak.sh RUNNER RESOURCES [--frames N] [--seed S] [--parts "title 0 1 ..."]
+#                [--frame-skip N]
 #   --frames N  frames in all, shared evenly by the parts (default 20000)
 #   --seed S    the first part's script seed; each further part takes the next (default 20240611)
 #   --parts     the parts to run, in order (default "title 0 1 2 3 4 5 6 7")
+#   --frame-skip N  the game's frame-skip setting (1 to 4, as a player may set it; default
+#               the runner's 1, every frame drawn); 4 draws one frame in 4 and halves the
+#               time of a long soak on a machine without a GPU
 # Exit status 1 when any part found something or did not end normally.
 set -uo pipefail
 runner=$1 resources=$2
 shift 2
-frames=20000 seed=20240611 parts="title 0 1 2 3 4 5 6 7"
+frames=20000 seed=20240611 parts="title 0 1 2 3 4 5 6 7" frame_skip=1
 while [ $# -gt 0 ]; do
   case $1 in
     --frames) frames=$2 ;;
     --seed) seed=$2 ;;
     --parts) parts=$2 ;;
-    *) echo "usage: soak.sh RUNNER RESOURCES [--frames N] [--seed S] [--parts LIST]" >&2; exit 64 ;;
+    --frame-skip) frame_skip=$2 ;;
+    *) echo "usage: soak.sh RUNNER RESOURCES [--frames N] [--seed S] [--parts LIST]" \
+         "[--frame-skip N]" >&2; exit 64 ;;
   esac
   shift 2
 done
@@ -44,8 +51,8 @@ memory_at() { awk -v at="$2" 'NR == 1 { first = $0 } $1 >= at { print; found = 1
   END { if (!found) print first }' "$1"; }
 
 for part in "${part_list[@]}"; do
-  options=(--start-stage "$part" --keep-alive)
-  [ "$part" = title ] && options=()
+  options=(--start-stage "$part" --keep-alive --frame-skip "$frame_skip")
+  [ "$part" = title ] && options=(--frame-skip "$frame_skip")
   bash "$scripts/random_script.sh" "$seed" "$each" > "$work/script"
   "$runner" --resources "$resources" --script "$work/script" --frames "$each" \
     --memory "$work/memory" "${options[@]}" > "$work/out" 2> "$work/err"
@@ -55,6 +62,8 @@ for part in "${part_list[@]}"; do
   early=$(memory_at "$work/memory" 1000) late=$(tail -n 1 "$work/memory")
   echo "soak part $part: ${ran:-0} frames, seed $seed, exit $code, $found findings," \
     "resident kB ${early#* } after frame ${early%% *}, ${late#* } after frame ${late%% *}"
+  series=$(awk '{ printf "%s%s:%s", (NR > 1 ? " " : ""), $1, $2 }' "$work/memory")
+  echo "  resident kB after frames 1, 10, 100, ...: $series"
   if [ "$code" -ne 0 ] || [ "$found" -ne 0 ]; then
     cat "$work/out" "$work/err"
     status=1
