@@ -11,7 +11,7 @@ packages=(
   xvfb xauth xdotool x11-utils x11-apps
   libcairo2-dev libpng-dev libjpeg62-turbo-dev fonts-dejavu-core
   libsndfile1-dev libvorbis-dev libmp3lame-dev freepats timgm6mb-soundfont sox
-  clang libclang-rt-14-dev netpbm
+  clang libclang-rt-14-dev netpbm gdb
 )
 
 missing=()
