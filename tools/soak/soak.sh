@@ -16,7 +16,7 @@
 #   --seed S    the first part's script seed; each further part takes the next (default 20240611)
 #   --parts     the parts to run, in order (default "title 0 1 2 3 4 5 6 7")
 #   --frame-skip N  the game's frame-skip setting (1 to 4, as a player may set it; default
-#               the runner's 1, every frame drawn); 4 draws one frame in 4 and halves the
+#               the runner's 1, every frame drawn); 4 draws one frame in 3 and halves the
 #               time of a long soak on a machine without a GPU
 # Exit status 1 when any part found something or did not end normally.
 set -uo pipefail
