@@ -33,3 +33,13 @@ void applyOverlayTransform(double focusY) {
 }
 
 void presentFrame() { SDL_GL_SwapBuffers(); }
+
+// A scissor box of no pixels: the renderer then drops every triangle before rasterising it.
+void hideFrameDraws(bool hidden) {
+  if (hidden) {
+    glScissor(0, 0, 0, 0);
+    glEnable(GL_SCISSOR_TEST);
+  } else {
+    glDisable(GL_SCISSOR_TEST);
+  }
+}

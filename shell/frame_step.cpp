@@ -81,14 +81,28 @@ bool frameSkipped(int32_t now, int32_t lastTick, int32_t setting, int32_t frameC
   return int64_t(frameCounter) % d != 0;
 }
 
+// From setting 2 up, the frame counter alone decides which frames stay undrawn, late or
+// not, so such a frame is known before its work: its draws (the backdrop and the ground are
+// drawn during the work) can be kept off the screen, and a slow machine saves the drawing
+// as well as the showing.
+namespace {
+bool undrawnAhead(int32_t setting, int32_t frameCounter) {
+  return setting >= 2 && frameSkipped(0, 0, setting, frameCounter);
+}
+}  // namespace
+
 GameMode sceneStep(GameMode m) {
+  bool hidden = undrawnAhead(FrameSkipSetting, LoopState.frameCounter);
+  hideFrameDraws(hidden);
   clearScreen();
   placeCamera(CameraFocus.y);
   auto start = std::chrono::steady_clock::now();
   GameMode r = modeWork(m);
   LastModeWork = {m, msSince(start)};
   int32_t now = tick();
-  bool skip = frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting, LoopState.frameCounter);
+  // (A frame whose draws were hidden is never shown, even if the work changed the setting.)
+  bool skip = hidden || frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting,
+                                     LoopState.frameCounter);
   LoopState.lastFrameTick = now;
   if (skip) {
     drawQueuedScene(-1);
@@ -96,6 +110,7 @@ GameMode sceneStep(GameMode m) {
   } else {
     drawFrame(m, r);
   }
+  if (hidden) hideFrameDraws(false);
   ++LoopState.frameCounter;
   return r;
 }

@@ -1,5 +1,6 @@
 #include "shell/frame_loop.h"
 
+#include <SDL_opengl.h>
 #include <gtest/gtest.h>
 
 #include "shell/clock.h"
@@ -43,4 +44,28 @@ TEST(FrameLoop, EachPassSleepsOnlyForTheRestOfTheFrame) {
   EXPECT_FALSE(quit);
   setInputSource(nullptr);
   useSdlClock();
+}
+
+// From setting 2 up an undrawn frame is known before its work: nothing it draws reaches a
+// pixel, the clear included, and the frame after it is drawn again.
+TEST(FrameLoop, AFrameKnownToStayUndrawnTouchesNoPixel) {
+  ASSERT_TRUE(openTestDisplay());
+  ScriptedInput script;
+  setInputSource(&script);
+  resetFrameLoopState();
+  FrameSkipSetting = 3;  // frames 1, 3, 5, ... undrawn
+  EXPECT_FALSE(frameStep(Mode::EnterTitle) & SkippedFrameBit);
+  GLfloat clear[4];
+  glGetFloatv(GL_COLOR_CLEAR_VALUE, clear);
+  glClearColor(1.0f, 0.0f, 1.0f, 1.0f);
+  glClear(GL_COLOR_BUFFER_BIT);
+  glClearColor(clear[0], clear[1], clear[2], clear[3]);
+  EXPECT_TRUE(frameStep(0) & SkippedFrameBit);
+  uint8_t pixel[4] = {};
+  glReadPixels(320, 240, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, pixel);
+  EXPECT_EQ(pixel[0] * 65536 + pixel[1] * 256 + pixel[2], 0xFF00FF);
+  EXPECT_FALSE(glIsEnabled(GL_SCISSOR_TEST));
+  EXPECT_FALSE(frameStep(0) & SkippedFrameBit);
+  FrameSkipSetting = 2;
+  setInputSource(nullptr);
 }
