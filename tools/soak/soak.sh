@@ -15,9 +15,10 @@
 #   --frames N  frames in all, shared evenly by the parts (default 20000)
 #   --seed S    the first part's script seed; each further part takes the next (default 20240611)
 #   --parts     the parts to run, in order (default "title 0 1 2 3 4 5 6 7")
-#   --frame-skip N  the game's frame-skip setting (1 to 4, as a player may set it; default
-#               the runner's 1, every frame drawn); 4 draws one frame in 3 and halves the
-#               time of a long soak on a machine without a GPU
+#   --frame-skip N  the game's frame-skip setting (a whole number from 1, as a player may
+#               set it; default the runner's 1, every frame drawn); from 2 up one frame in
+#               N - 1 is drawn, which shortens a long soak on a machine without a GPU while
+#               every frame's work still runs
 # Exit status 1 when any part found something or did not end normally.
 set -uo pipefail
 runner=$1 resources=$2
