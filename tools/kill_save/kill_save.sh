@@ -72,12 +72,12 @@ play() {
     "$work/gdb.txt"
 }
 
-# The outcome of a run: old, new, absent, or what else bravin.pref was.
+# The outcome of a run whose new file is NEW: old, new, absent, or what else bravin.pref was.
 outcome() {
   local pref=$work/run/bravin.pref
   if [ ! -e "$pref" ]; then echo absent
   elif cmp -s "$pref" "$old"; then echo old
-  elif cmp -s "$pref" "$new"; then echo new
+  elif cmp -s "$pref" "$1"; then echo new
   else echo "other ($(stat -c %s "$pref") bytes)"
   fi
 }
@@ -111,17 +111,19 @@ echo "the end-of-run save takes $span instructions"
 
 declare -A seen
 failed=0 leftovers=0
-# run KIND MODE STEPS OLD_FILE ALLOWED...: one killed run, and when it left a temporary
-# file, one more run of the game in the same folder, which must save next_save and leave
-# no temporary file.
+temporaries() { find "$work/run" -maxdepth 1 -name 'bravin.pref.tmp*' | wc -l; }
+
+# run KIND MODE STEPS START NEW NEXT_SAVE ALLOWED...: one run begun with the file START
+# (none when empty) and killed, whose bravin.pref must be one of the ALLOWED outcomes
+# (NEW being the complete new file); when it left a temporary file, one more run of the
+# game in the same folder, which must save NEXT_SAVE and leave no temporary file.
 run() {
-  local kind=$1 mode=$2 steps=$3 start=$4 report result
-  shift 4
+  local kind=$1 mode=$2 steps=$3 start=$4 new=$5 next_save=$6 report result temps
+  shift 6
   fresh "$start"
   report=$(KILL_MODE=$mode KILL_STEPS=$steps play)
-  result=$(outcome)
-  local temps
-  temps=$(find "$work/run" -maxdepth 1 -name 'bravin.pref.tmp*' | wc -l)
+  result=$(outcome "$new")
+  temps=$(temporaries)
   leftovers=$((leftovers + temps))
   local ok=0
   for allowed in "$@"; do [ "$result" = "$allowed" ] && ok=1; done
@@ -129,9 +131,7 @@ run() {
   # A leftover temporary file must not stand in the way of the next save.
   if [ "$temps" -gt 0 ]; then
     KILL_MODE="" play > /dev/null
-    local later
-    later=$(find "$work/run" -maxdepth 1 -name 'bravin.pref.tmp*' | wc -l)
-    if [ "$later" -gt 0 ] || ! cmp -s "$work/run/bravin.pref" "$next_save"; then
+    if [ "$(temporaries)" -gt 0 ] || ! cmp -s "$work/run/bravin.pref" "$next_save"; then
       ok=0 result="$result, then not saved over the temporary file"
     else
       result="$result, then saved over the temporary file"
@@ -143,15 +143,12 @@ run() {
   [ "$ok" = 1 ] || tail -n 5 "$work/gdb.txt" | sed 's/^/    /'
 }
 
-next_save=$new
 for n in $(seq "$runs"); do
-  run end-of-run save $(( (RANDOM * 32768 + RANDOM) % (span + 1) )) "$old" old new
+  run end-of-run save $(( (RANDOM * 32768 + RANDOM) % (span + 1) )) "$old" "$new" "$new" old new
 done
-saved_new=$new new=$first next_save=$ended
 for n in $(seq "$first_runs"); do
-  run first-run appear $((RANDOM % 1001)) "" absent new
+  run first-run appear $((RANDOM % 1001)) "" "$first" "$ended" absent new
 done
-new=$saved_new
 for key in "${!seen[@]}"; do echo "$key: ${seen[$key]}"; done | sort
 echo "kill_save: $((runs + first_runs)) runs, $failed failed, $leftovers temporary files left"
 [ "$failed" -eq 0 ]
