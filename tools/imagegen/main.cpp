@@ -2,9 +2,11 @@
 // the twelve texture sheets, the two bitmap fonts and the window icon.
 //
 //   bravin-imagegen OUTDIR [--contact DIR]
+//   bravin-imagegen --icons DIR NAME
 //
 // With --contact it also writes, for review, one labelled contact sheet per texture file
-// and an overview of the character sheets into DIR.
+// and an overview of the character sheets into DIR. --icons writes only the menu icon, in
+// every size, as an icon theme's DIR/SIZExSIZE/apps/NAME.png.
 #include <sys/stat.h>
 
 #include <cstdio>
@@ -12,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "app_icon.h"
 #include "lettering.h"
 #include "sheet.h"
 
@@ -50,12 +53,19 @@ Picture overview(const std::vector<Picture>& contacts) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--contact") == 0)) {
-    std::fprintf(stderr, "usage: %s OUTDIR [--contact DIR]\n", argv[0]);
+  const bool icons = argc == 4 && std::strcmp(argv[1], "--icons") == 0;
+  if (!icons && argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--contact") == 0)) {
+    std::fprintf(stderr, "usage: %s OUTDIR [--contact DIR]\n       %s --icons DIR NAME\n",
+                 argv[0], argv[0]);
     return 2;
   }
   if (!gameFace(false) || !gameFace(true)) {
     std::fprintf(stderr, "bravin-imagegen: cannot read the DejaVu fonts (fonts-dejavu-core)\n");
+    return 1;
+  }
+  if (icons) {
+    if (writeAppIcons(argv[2], argv[3])) return 0;
+    std::fprintf(stderr, "bravin-imagegen: cannot write the icons into %s\n", argv[2]);
     return 1;
   }
   const std::string out = argv[1];
