@@ -1,8 +1,14 @@
 #!/usr/bin/env bash
-# Sets everything up, builds, generates the assets and starts the game in this folder's
-# top (where resources/ and bravin.pref live). Without a display it runs under Xvfb.
+# Sets up what building and playing need, builds, generates the assets and starts the game
+# in this folder's top (where resources/ and bravin.pref live). Without a display it runs
+# under Xvfb.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+if [ -n "${DISPLAY:-}" ]; then
+  need_packages "${play_packages[@]}"
+else
+  need_packages "${play_packages[@]}" "${display_packages[@]}"
+fi
 build build
 cd "$top"
 if [ -n "${DISPLAY:-}" ]; then

@@ -3,13 +3,14 @@
 # every test in both; with clang, also runs each fuzz target for 30 seconds.
 set -euo pipefail
 source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
-build build
-build build-asan -DBRAVIN_SANITIZE=ON -DBRAVIN_ASSETS=OFF
+need_packages "${play_packages[@]}" "${display_packages[@]}" "${test_packages[@]}"
+build build -DBRAVIN_TESTS=ON
+build build-asan -DBRAVIN_TESTS=ON -DBRAVIN_SANITIZE=ON -DBRAVIN_ASSETS=OFF
 status=0
 if command -v clang++ >/dev/null 2>&1; then
   echo "== fuzz: each target for 30 seconds (clang build in build-fuzz)"
   CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-    -DBRAVIN_FUZZ=ON -DBRAVIN_SANITIZE=ON -DBRAVIN_ASSETS=OFF >/dev/null
+    -DBRAVIN_TESTS=ON -DBRAVIN_FUZZ=ON -DBRAVIN_SANITIZE=ON -DBRAVIN_ASSETS=OFF >/dev/null
   cmake --build "$top/build-fuzz" -j "$jobs" --target fuzz_preferences fuzz_stage_file
   bash "$top/tests/fuzz/run.sh" "$top/build-fuzz" --seconds 30 || status=1
 else
