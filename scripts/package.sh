@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Builds the game with Debian's hardening flags in build-package/build, installs it under
+# /usr into a staging root and writes the Debian package dist/bravin_VERSION_ARCH.deb, then
+# checks it with lintian.
+set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/setup.sh"
+need_packages "${play_packages[@]}" "${package_packages[@]}"
+umask 022
+
+stage=$top/build-package
+CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)
+CFLAGS="$CPPFLAGS $(dpkg-buildflags --get CFLAGS)"
+CXXFLAGS="$CPPFLAGS $(dpkg-buildflags --get CXXFLAGS)"
+LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
+export CFLAGS CXXFLAGS LDFLAGS
+build build-package/build -DBRAVIN_TESTS=OFF
+
+root=$stage/root
+rm -rf "$root"
+DESTDIR=$root cmake --install "$stage/build" --prefix /usr --strip >/dev/null
+
+version=$(cat "$root/usr/share/games/bravin/version")
+changelog=$top/packaging/changelog
+debian_version=$(sed -n '1s/^bravin (\(.*\)).*/\1/p' "$changelog")
+if [ "${debian_version%-*}" != "$version" ]; then
+  echo "package.sh: packaging/changelog is for $debian_version, the build is $version" >&2
+  exit 1
+fi
+arch=$(dpkg --print-architecture)
+
+# Debian's documentation and manual pages are compressed, without time stamps.
+gzip -9n "$root"/usr/share/man/man*/*
+gzip -9nc "$changelog" > "$root/usr/share/doc/bravin/changelog.Debian.gz"
+
+# The libraries the programs link, as dpkg-shlibdeps finds their packages; the music's
+# MIDI tracks need a General MIDI sound font, which SDL_mixer finds as
+# /usr/share/sounds/sf3/default-GM.sf3 (any package that provides sf3-soundfont-gm).
+mkdir -p "$stage/debian"
+printf 'Source: bravin\n\nPackage: bravin\nArchitecture: any\n' > "$stage/debian/control"
+shlibs=$(cd "$stage" && dpkg-shlibdeps -O -e"$root/usr/lib/games/bravin/bravin" \
+  -e"$root/usr/bin/bravin-prefs" -e"$root/usr/bin/bravin-stages" 2>/dev/null |
+  sed -n 's/^shlibs:Depends=//p')
+
+mkdir -p "$root/DEBIAN"
+cat > "$root/DEBIAN/control" <<CONTROL
+Package: bravin
+Version: $debian_version
+Architecture: $arch
+Maintainer: The BRAVIN developers <bravin@example.org>
+Installed-Size: $(du -sk --exclude=DEBIAN "$root" | cut -f1)
+Depends: $shlibs, libgl1-mesa-dri, timgm6mb-soundfont | sf3-soundfont-gm
+Suggests: freepats
+Section: games
+Priority: optional
+Homepage: https://bravin.example.org/
+Description: 3D arcade shooter
+ BRAVIN is a single-player 3D arcade shooter: you fly close to the camera
+ while the ground, the scenery and the enemies stream out of the depth. Eight
+ stages end with their bosses; the ranking, keys and settings are kept in each
+ player's own folder.
+ .
+ The package holds the game, its pictures, sounds and music, a menu entry,
+ and the tools bravin-prefs (keys and settings) and bravin-stages (stage
+ scripts for modders).
+CONTROL
+(cd "$root" && find usr -type f -print0 | sort -z | xargs -0 md5sum) > "$root/DEBIAN/md5sums"
+
+mkdir -p "$top/dist"
+deb=$top/dist/bravin_${debian_version}_${arch}.deb
+rm -f "$top"/dist/bravin_*.deb
+dpkg-deb --root-owner-group -Zxz --build "$root" "$deb" >/dev/null
+echo "Wrote ${deb#"$top"/}"
+echo "== lintian"
+lintian --info "$deb"
