@@ -91,10 +91,13 @@ for link in "$folder"/resources/*; do
       ;;
   esac
 done
+present() { [ -e "$folder/resources/$1" ] || [ -L "$folder/resources/$1" ]; }
 for asset in "$assets"/*; do
+  [ -e "$asset" ] || continue
   name=${asset##*/}
-  [ -e "$folder/resources/$name" ] || [ -L "$folder/resources/$name" ] && continue
-  ln -s -- "$asset" "$folder/resources/$name" 2>/dev/null ||
+  present "$name" && continue
+  # Another start at the same moment may have made the link first.
+  ln -s -- "$asset" "$folder/resources/$name" 2>/dev/null || present "$name" ||
     cannot "resources/$name cannot be linked"
 done
 

@@ -8,6 +8,7 @@ need_packages "${play_packages[@]}" "${package_packages[@]}"
 umask 022
 
 stage=$top/build-package
+export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)
 CFLAGS="$CPPFLAGS $(dpkg-buildflags --get CFLAGS)"
 CXXFLAGS="$CPPFLAGS $(dpkg-buildflags --get CXXFLAGS)"
@@ -18,6 +19,9 @@ build build-package/build -DBRAVIN_TESTS=OFF
 root=$stage/root
 rm -rf "$root"
 DESTDIR=$root cmake --install "$stage/build" --prefix /usr --strip >/dev/null
+# What the compiler notes about itself is of no use in the installed programs.
+strip --remove-section=.comment --remove-section=.note "$root/usr/lib/games/bravin/bravin" \
+  "$root/usr/bin/bravin-prefs" "$root/usr/bin/bravin-stages"
 
 version=$(cat "$root/usr/share/games/bravin/version")
 changelog=$top/packaging/changelog

@@ -15,6 +15,19 @@ read_and_saved() {
     [ "$(tail -c 16 out.txt)" = "$(printf 'Write Succeed.\r\n')" ]
 }
 
+# The menu's icon in each size the desktop entry may be shown at (a PNG's width and height
+# are the big-endian words at bytes 16 and 20).
+for size in 32 48 64 128 256; do
+  icon=$PREFIX/share/icons/hicolor/${size}x${size}/apps/org.example.bravin.png
+  check "icon $size installed, $size x $size pixels" \
+    [ "$(od -An -t u4 --endian=big -j 16 -N 8 "$icon" 2>/dev/null | tr -s ' ')" = " $size $size" ]
+done
+entry_names_both() {
+  local entry=$PREFIX/share/applications/org.example.bravin.desktop
+  grep -qx "Icon=org.example.bravin" "$entry" && grep -qx "Exec=bravin" "$entry"
+}
+check "the menu entry names the icon and the launcher" entry_names_both
+
 # A fresh home: the folder is made under ~/.local/share and the game saves there.
 new_player
 play_once "$PREFIX/games/bravin" HOME="$WORK/home"
