@@ -9,12 +9,12 @@ umask 022
 
 stage=$top/build-package
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
-CPPFLAGS=$(dpkg-buildflags --get CPPFLAGS)
-CFLAGS="$CPPFLAGS $(dpkg-buildflags --get CFLAGS)"
-CXXFLAGS="$CPPFLAGS $(dpkg-buildflags --get CXXFLAGS)"
-LDFLAGS=$(dpkg-buildflags --get LDFLAGS)
-export CFLAGS CXXFLAGS LDFLAGS
-build build-package/build -DBRAVIN_TESTS=OFF
+cppflags=$(dpkg-buildflags --get CPPFLAGS)
+# Given on the command line, not through the environment, so a change reaches a kept cache.
+build build-package/build -DBRAVIN_TESTS=OFF \
+  -DCMAKE_C_FLAGS="$cppflags $(dpkg-buildflags --get CFLAGS)" \
+  -DCMAKE_CXX_FLAGS="$cppflags $(dpkg-buildflags --get CXXFLAGS)" \
+  -DCMAKE_EXE_LINKER_FLAGS="$(dpkg-buildflags --get LDFLAGS)"
 
 root=$stage/root
 rm -rf "$root"
@@ -36,9 +36,10 @@ arch=$(dpkg --print-architecture)
 gzip -9n "$root"/usr/share/man/man*/*
 gzip -9nc "$changelog" > "$root/usr/share/doc/bravin/changelog.Debian.gz"
 
-# The libraries the programs link, as dpkg-shlibdeps finds their packages; the music's
-# MIDI tracks need a General MIDI sound font, which SDL_mixer finds as
-# /usr/share/sounds/sf3/default-GM.sf3 (any package that provides sf3-soundfont-gm).
+# The libraries the programs link, as dpkg-shlibdeps finds their packages; libGL, which SDL
+# opens itself for the OpenGL window; and a General MIDI sound font for the music's MIDI
+# tracks, which SDL_mixer finds as /usr/share/sounds/sf3/default-GM.sf3 (any package that
+# provides sf3-soundfont-gm).
 mkdir -p "$stage/debian"
 printf 'Source: bravin\n\nPackage: bravin\nArchitecture: any\n' > "$stage/debian/control"
 shlibs=$(cd "$stage" && dpkg-shlibdeps -O -e"$root/usr/lib/games/bravin/bravin" \
@@ -52,7 +53,7 @@ Version: $debian_version
 Architecture: $arch
 Maintainer: The BRAVIN developers <bravin@example.org>
 Installed-Size: $(du -sk --exclude=DEBIAN "$root" | cut -f1)
-Depends: $shlibs, libgl1-mesa-dri, timgm6mb-soundfont | sf3-soundfont-gm
+Depends: $shlibs, libgl1, timgm6mb-soundfont | sf3-soundfont-gm
 Suggests: freepats
 Section: games
 Priority: optional
