@@ -38,6 +38,11 @@ refused "relative XDG_DATA_HOME" "$WORK/home/.local/share/bravin" HOME="$WORK/ho
 "$launcher" --version > out.txt 2> err.txt
 check "--version: status 0 and the installed version" \
   [ "$?:$(cat out.txt)" = "0:bravin $(cat "$PREFIX/share/games/bravin/version")" ]
+# Started through a link from elsewhere (as from a bin folder on the path), the launcher
+# still finds its own tree.
+ln -s "$launcher" "$WORK/linked-bravin"
+check "through a link: --version reads the tree's version" \
+  [ "$("$WORK/linked-bravin" --version)" = "bravin $(cat "$PREFIX/share/games/bravin/version")" ]
 "$launcher" --help > out.txt 2> err.txt
 check "--help: status 0 and the usage" [ "$?:$(head -1 out.txt)" = "0:Usage: bravin [--help | --version]" ]
 "$launcher" --fullscreen > out.txt 2> err.txt
