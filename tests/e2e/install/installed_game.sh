@@ -6,6 +6,12 @@
 source "$(dirname "$0")/lib.bash"
 
 install_tree
+configured=$(sed -n 's/^CMAKE_INSTALL_PREFIX:PATH=//p' "$BUILD/CMakeCache.txt")
+# The manual names Debian's /usr/share/games/bravin: a build configured for /usr cannot be
+# told apart by its text.
+case $configured in /usr | /usr/ | /) configured=$PREFIX ;; esac
+check "no installed file names the prefix it was installed or configured with" \
+  [ -z "$(grep -rlF -e "$PREFIX" -e "$configured" "$WORK/tree")" ]
 chmod -R a-w "$WORK/tree"
 manifest "$WORK/tree" > tree-before.txt
 assets=$PREFIX/share/games/bravin/resources
