@@ -19,7 +19,7 @@ display_packages=(xvfb xauth)
 # real game, the fuzzing compiler, the debugger and the checkers of the installed files.
 test_packages=(
   googletest libgtest-dev xdotool x11-utils x11-apps sox netpbm gdb
-  clang libclang-rt-14-dev desktop-file-utils appstream man-db groff lintian
+  clang libclang-rt-14-dev desktop-file-utils appstream man-db groff-base lintian
 )
 # Making the Debian package.
 package_packages=(dpkg-dev lintian)
