@@ -55,8 +55,8 @@ Picture overview(const std::vector<Picture>& contacts) {
 int main(int argc, char** argv) {
   const bool icons = argc == 4 && std::strcmp(argv[1], "--icons") == 0;
   if (!icons && argc != 2 && !(argc == 4 && std::strcmp(argv[2], "--contact") == 0)) {
-    std::fprintf(stderr, "usage: %s OUTDIR [--contact DIR]\n       %s --icons DIR NAME\n",
-                 argv[0], argv[0]);
+    std::fprintf(stderr, "usage: %s OUTDIR [--contact DIR]\n       %s --icons DIR NAME\n", argv[0],
+                 argv[0]);
     return 2;
   }
   if (!gameFace(false) || !gameFace(true)) {
