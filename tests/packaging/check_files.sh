@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
-# Checks an installed data file with its format's own validator, warnings included:
-#   check_files.sh desktop FILE | metainfo FILE | man PAGE...
+# Checks an installed data file with its format's own validator, warnings included, or
+# that the release lists name the version being built:
+#   check_files.sh desktop FILE | metainfo FILE | man PAGE... |
+#                  versions VERSION METAINFO CHANGELOG
 set -u
 kind=$1
 shift
@@ -23,8 +25,20 @@ case $kind in
       [ -z "$warnings" ] || { status=1; out+="$page: $warnings"$'\n'; }
     done
     ;;
+  versions)
+    # The newest release of the metainfo and of the package's changelog is the version
+    # being built.
+    version=$1 metainfo=$2 changelog=$3
+    listed=$(grep -m1 -o '<release version="[^"]*"' "$metainfo" | cut -d'"' -f2)
+    logged=$(sed -n '1s/^bravin (\([^-)]*\).*/\1/p' "$changelog")
+    out=
+    [ "$listed" = "$version" ] || out+="$metainfo: newest release $listed, not $version"$'\n'
+    [ "$logged" = "$version" ] || out+="$changelog: newest entry $logged, not $version"$'\n'
+    [ -z "$out" ] || status=1
+    ;;
   *)
-    echo "usage: check_files.sh desktop FILE | metainfo FILE | man PAGE..." >&2
+    echo "usage: check_files.sh desktop FILE | metainfo FILE | man PAGE... |" \
+      "versions VERSION METAINFO CHANGELOG" >&2
     exit 2
     ;;
 esac
