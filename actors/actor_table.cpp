@@ -81,7 +81,12 @@ int32_t actorWalk(int32_t clock) {
   return ActorCount;
 }
 
-void resetActors() {
+void resetActors(TableReset how) {
+  if (how == TableReset::Zero) {
+    for (Actor& a : ActorTable) a = Actor{};
+    SpawnCursor = 0;
+    PreviousWalkClock = 0;
+  }
   for (Actor& a : ActorTable) a.type = 0;
 }
 

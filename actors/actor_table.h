@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "game/table_reset.h"
+
 // One game object: enemy, boss, item or invisible stage controller.
 struct Actor {
   int32_t type;       // 1..58; 0: the slot is free
@@ -22,7 +24,7 @@ struct Actor {
 
 constexpr int32_t ActorCount = 64;
 extern Actor ActorTable[ActorCount];
-// Where the next free-slot search begins; never reset.
+// Where the next free-slot search begins; play never rewinds it.
 extern int32_t SpawnCursor;
 // The stage clock of the previous walk.
 extern int32_t PreviousWalkClock;
@@ -42,8 +44,9 @@ void spawnActorExt(int32_t type, int32_t sprite, int32_t start, int32_t aux, int
 int32_t actorWalk(int32_t clock);
 // The player, the player's shots and the lock-on against the actor in slot.
 void actorContact(int32_t slot);
-// Frees every slot.
-void resetActors();
+// Frees every slot; a Zero reset zeroes them and rewinds the spawn cursor and the walk's
+// clock.
+void resetActors(TableReset how = TableReset::FreeSlots);
 // The live actor in the slot that a's link names; nullptr when the link names no slot (it
 // may be left over from the slot's earlier life) or that slot is free.
 const Actor* linkedActor(const Actor& a);

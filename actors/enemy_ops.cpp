@@ -7,8 +7,8 @@
 #include "game/geometry.h"
 #include "game/player.h"
 #include "render/draw_queue.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
-#include "shell/texture_upload.h"
 
 namespace {
 constexpr int32_t ShotSound = 13;

@@ -4,7 +4,7 @@
 #include "game/geometry.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 // The frame every sprite actor goes through: its type's behaviour, the edges of the field,
 // death, and its picture with a shadow on the ground.

@@ -32,8 +32,6 @@ extern SequenceState Sequence;
 
 // Puts the built-in scripts back in the table (they are there from program start).
 void useBuiltInSequence();
-// Loads "resources/stgseq.data" when present and whole, else keeps the scripts there are.
-int32_t loadStageSequence();
 // Rewinds the sequence to the first entry of the stage's script.
 void resetSequence(int32_t stage);
 // Fires at most one due spawn entry; answers 0.

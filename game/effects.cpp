@@ -4,8 +4,8 @@
 #include "game/geometry.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
-#include "shell/texture_upload.h"
 
 Effect EffectTable[EffectTableSize];
 int32_t EffectCursor = 0;
@@ -147,6 +147,10 @@ int32_t updateEffects(int32_t) {
   return EffectTableSize;
 }
 
-void resetEffects() {
+void resetEffects(TableReset how) {
+  if (how == TableReset::Zero) {
+    for (Effect& e : EffectTable) e = Effect{};
+    EffectCursor = 0;
+  }
   for (Effect& e : EffectTable) e.type = 0;
 }

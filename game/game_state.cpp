@@ -5,14 +5,15 @@
 #include "actors/actor_table.h"
 #include "actors/stage_sequence.h"
 #include "game/effects.h"
+#include "game/game_flow.h"
 #include "game/geometry.h"
 #include "game/player.h"
 #include "game/shots.h"
 #include "shell/audio.h"
 #include "shell/input.h"
-#include "shell/input_source.h"
 
 GameState Game;
+int32_t CoinCount = 0;
 FocusPoint CameraFocus = {0.0, 400.0};
 
 namespace {
@@ -44,7 +45,7 @@ GameMode pauseRequest(GameMode r) {
          ThePlayer.state < PlayerState::Dash) {
     r = Mode::Pause;
     musicCommand(MusicCommand::Pause);
-    inputSource().spinWait();
+    spinInputWait();
   }
   return r;
 }
@@ -75,16 +76,12 @@ int32_t startStage(int32_t s) {
   Game.backdropScroll = BackdropScrollStart;
   Game.lockCount = 0;
   Game.lockNext = 0;
-  resetStageTables();
+  resetPlayTables(TableReset::FreeSlots);
   return 0;
 }
 
-int32_t resetStageTables() {
-  resetSequence(Game.stage & (StageCount - 1));
-  resetActors();
-  resetEffects();
+void resetPositionHistory() {
   for (auto& p : Game.positionHistory) p[0] = p[1] = p[2] = 0.0;
-  return 0;
 }
 
 void setFade(int32_t frames) { Game.fadeLevel = frames < FadeInFrames ? frames * 0.01 : 1.0; }

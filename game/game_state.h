@@ -1,14 +1,13 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 constexpr int32_t StageCount = 8;
 constexpr int32_t LockListSize = 4;
 constexpr int32_t PositionHistorySize = 128;
 
 // The variables of one game. Created zeroed, never freed; a new game overwrites them.
-// The coin count is CoinCount, banked with the preferences.
 struct GameState {
   int32_t stage;       // 0..7: the stage script and backdrop row
   int32_t stageClock;  // frames into the stage; -1 when the game is over
@@ -30,6 +29,9 @@ struct GameState {
 };
 extern GameState Game;
 
+// Coins banked between runs: the preferences read it at start-up and write it at the save.
+extern int32_t CoinCount;
+
 // The point the camera follows: it chases the player; the title holds y at 240.
 struct FocusPoint {
   double x, y;
@@ -47,8 +49,8 @@ extern const StageBackdrop StageBackdrops[StageCount];
 
 int32_t startNewGame(int32_t startStage);
 int32_t startStage(int32_t stage);
-// Empties the actor and effect tables, rewinds the stage sequence, clears the history.
-int32_t resetStageTables();
+// Clears the positions a boss keeps.
+void resetPositionHistory();
 // Fade level n / 100 below 100 frames, else fully black.
 void setFade(int32_t frames);
 // One frame of play; answers Play, Pause or RecordScore.

@@ -6,10 +6,9 @@
 #include "game/shots.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
 #include "shell/input.h"
-#include "shell/preferences.h"
-#include "shell/texture_upload.h"
 
 Player ThePlayer;
 int32_t FireTimer = 0;

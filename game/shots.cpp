@@ -6,8 +6,8 @@
 #include "game/player.h"
 #include "render/draw_queue.h"
 #include "render/model_table.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
-#include "shell/texture_upload.h"
 
 Shot ShotTable[ShotCount];
 

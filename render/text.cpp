@@ -1,7 +1,7 @@
 #include "render/text.h"
 
 #include "render/quads.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 uint32_t SmallFontTiles[SmallFontGlyphs];
 uint32_t LargeFontTiles[LargeFontGlyphs];

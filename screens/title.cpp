@@ -4,12 +4,11 @@
 #include "game/geometry.h"
 #include "render/quads.h"
 #include "render/text.h"
+#include "render/texture_upload.h"
 #include "screens/ranking_display.h"
 #include "screens/text_colours.h"
 #include "shell/audio.h"
 #include "shell/input.h"
-#include "shell/preferences.h"
-#include "shell/texture_upload.h"
 
 TitleScreenState TitleScreen = {0, 0, 1, 224, 229};
 

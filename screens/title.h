@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 // The attract cycle's own state, stepped once a frame in the Title mode.
 struct TitleScreenState {

@@ -13,8 +13,7 @@
 #include "shell/clock.h"
 #include "shell/input.h"
 
-// Entry 0 is highlighted until a game has ended in this run.
-FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0, 0};
+FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0};
 int32_t FrameSkipSetting = 2;
 ModeWorkTime LastModeWork = {0, 0.0};
 
@@ -46,7 +45,7 @@ GameMode modeWork(GameMode m) {
     case Mode::Play: ++LoopState.modeFrameCounter; return playStep();
     case Mode::RecordScore:
       musicCommand(MusicCommand::Pause);
-      LoopState.highlightedRank = insertScore(Game.score);
+      rankFinishedGame(Game.score);
       return Mode::ReturnToTitle;
     case Mode::ReturnToTitle: return titleStep(ReturnToTitleEntry);
     case Mode::EnterTitle: LoopState.modeFrameCounter = 1; return titleStep(0);
@@ -101,8 +100,8 @@ GameMode sceneStep(GameMode m) {
   LastModeWork = {m, msSince(start)};
   int32_t now = tick();
   // (A frame whose draws were hidden is never shown, even if the work changed the setting.)
-  bool skip = hidden || frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting,
-                                     LoopState.frameCounter);
+  bool skip = hidden ||
+              frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting, LoopState.frameCounter);
   LoopState.lastFrameTick = now;
   if (skip) {
     drawQueuedScene(-1);
@@ -147,4 +146,7 @@ GameMode frameStep(GameMode m) {
   return r;
 }
 
-void resetFrameLoopState() { LoopState = {Mode::EnterTitle, 0, 0, 0, 0}; }
+void resetFrameLoopState() {
+  LoopState = {Mode::EnterTitle, 0, 0, 0};
+  HighlightedRank = 0;
+}

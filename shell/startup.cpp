@@ -9,16 +9,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "actors/stage_sequence.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "render/meshes.h"
 #include "render/text.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
+#include "shell/file_buffer.h"
 #include "shell/input.h"
 #include "shell/preferences.h"
 #include "shell/settings.h"
-#include "shell/texture_upload.h"
 
 LoadingGreyLog LoadingGreys;
 
@@ -148,7 +149,7 @@ int32_t startUp() {
   loadTextureSheets();
   glClearColor(0.01f, 0.02f, 0.1f, 0.0f);
   applySettings();
-  loadStageSequence();
+  loadStageSequence(readWholeFile);
   startNewGame(0);
   return 0;
 }

@@ -13,8 +13,10 @@
 
 #include "actors/actor_table.h"
 #include "actors/actor_types.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
+#include "shell/file_buffer.h"
 #include "shell/input_source.h"
 #include "shell/scripted_input.h"
 #include "tests/support/play_fixture.h"
@@ -104,7 +106,7 @@ class StageFileTest : public ::testing::Test {
   // Loads the file at path, answering what it printed.
   static std::string load(const char* path, int32_t expected) {
     StdoutCapture out;
-    EXPECT_EQ(loadStageFile(path), expected) << path;
+    EXPECT_EQ(loadStageFile(path, readWholeFile), expected) << path;
     return out.finish();
   }
 };
@@ -135,7 +137,7 @@ TEST_F(StageFileTest, TheGameLoadsItsStageFileFromTheResourcesFolder) {
   putEntry(b, 0, SpawnEntry{10, 49, 15, 1, {}, {}, {}, 80, 0, 48});
   folder.write("resources/stgseq.data", b);
   StdoutCapture out;
-  EXPECT_EQ(loadStageSequence(), 1);
+  EXPECT_EQ(loadStageSequence(readWholeFile), 1);
   EXPECT_EQ(out.finish(), "Read Succeed.\r\n");
   // And its entries reach the actors they place: an interval of 0 as 65536.
   for (Actor& a : ActorTable) a = Actor{};
@@ -217,7 +219,7 @@ class HostileStageFile : public PlayTablesTest {
 TEST_F(HostileStageFile, EveryStagePlaysTenThousandFramesOfExtremeValues) {
   folder.write("stgseq.data", hostileFile());
   StdoutCapture out;
-  ASSERT_EQ(loadStageFile("stgseq.data"), 1);
+  ASSERT_EQ(loadStageFile("stgseq.data", readWholeFile), 1);
   out.finish();
   for (int32_t stage = 0; stage < StageCount; ++stage) {
     startNewGame(stage);

@@ -2,6 +2,7 @@
 
 #include <climits>
 
+#include "game/game_state.h"
 #include "tests/game/player_fixture.h"
 
 using namespace PlayerState;

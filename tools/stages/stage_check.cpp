@@ -4,7 +4,7 @@
 
 #include "actors/actor_types.h"
 #include "render/model_table.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 #include "tools/stages/timeline.h"
 
 namespace {
