@@ -27,10 +27,18 @@ void copy3(double* to, const double* from) {
 }
 }  // namespace
 
-// Each flag byte is a signed byte: 0xFF reads as -1.
-int32_t actorShape(const Actor& a) { return int8_t(a.flags & 0xFF); }
-int32_t actorReaction(const Actor& a) { return int8_t((a.flags >> 8) & 0xFF); }
-int32_t actorKind(const Actor& a) { return int8_t((a.flags >> 16) & 0xFF); }
+namespace {
+constexpr int32_t ShapeShift = 0, ReactionShift = 8, KindShift = 16;
+int32_t flagByte(const Actor& a, int32_t shift) { return int8_t((a.flags >> shift) & 0xFF); }
+}  // namespace
+
+int32_t actorShape(const Actor& a) { return flagByte(a, ShapeShift); }
+int32_t actorReaction(const Actor& a) { return flagByte(a, ReactionShift); }
+int32_t actorKind(const Actor& a) { return flagByte(a, KindShift); }
+
+void setActorReaction(Actor& a, int32_t reaction) {
+  a.flags = (a.flags & ~(0xFF << ReactionShift)) | ((reaction & 0xFF) << ReactionShift);
+}
 
 int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* pos,
                    const double* vel, const double* anchor) {

@@ -29,9 +29,44 @@ extern int32_t SpawnCursor;
 // The stage clock of the previous walk.
 extern int32_t PreviousWalkClock;
 
+// The bytes of an actor's flags. The kind picks the update routine; any other kind is
+// never updated.
+namespace ActorKind {
+constexpr int32_t Model = 0;       // drawn as a lit model
+constexpr int32_t Sprite = 1;      // drawn as a picture
+constexpr int32_t Controller = 2;  // invisible, runs the stage script
+}  // namespace ActorKind
+
+// What touching the player and the player's shots does (see actor_contact.cpp).
+namespace Reaction {
+constexpr int32_t None = 0;
+constexpr int32_t Lockable = 1;        // hurts the player; shots hurt it; can be locked on
+constexpr int32_t HurtAndDeflect = 2;  // a shot hurts it and bounces off
+constexpr int32_t Hurt = 3;            // like Lockable, but never locked on
+constexpr int32_t Deflect = 4;         // armour: shots bounce off
+constexpr int32_t SoftHit = 5;         // a bullet: a soft hit on the player, shots pass
+constexpr int32_t PickUp = 6;          // an extra life or a coin for the player
+}  // namespace Reaction
+
+// How contact is tested: none, a ball or an upright column about the actor's position.
+namespace Shape {
+constexpr int32_t None = 0;         // no contact, no hits, no lock-on
+constexpr int32_t Ball = 1;         // radius 128
+constexpr int32_t SmallBall = 2;    // radius 64
+constexpr int32_t Point = 3;        // never touched, but can be locked on (as are 4 and 5)
+constexpr int32_t TallColumn = 6;   // radius 128, half-height 512
+constexpr int32_t Column = 7;       // radius 128, half-height 256
+constexpr int32_t SmallColumn = 8;  // radius 64, half-height 128
+}  // namespace Shape
+
+constexpr int32_t actorFlags(int32_t kind, int32_t reaction, int32_t shape) {
+  return (kind & 0xFF) << 16 | (reaction & 0xFF) << 8 | (shape & 0xFF);
+}
+// Each byte read as a signed byte: 0xFF reads as -1.
 int32_t actorShape(const Actor& a);
 int32_t actorReaction(const Actor& a);
 int32_t actorKind(const Actor& a);
+void setActorReaction(Actor& a, int32_t reaction);
 
 // Places an actor of the type's defaults in the next free slot; answers it, or -1.
 int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* pos,

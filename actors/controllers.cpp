@@ -9,9 +9,11 @@
 
 #include "actors/actor_table.h"
 #include "actors/kind_updates.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
+#include "game/sound_effects.h"
 #include "render/primitives.h"
 #include "shell/audio.h"
 
@@ -34,12 +36,9 @@ struct ControllerRow {
 constexpr double ShadowRadius = 100.0;
 // A spawn entry's interval of 0 means "practically never".
 constexpr int32_t NeverInterval = 65536;
-constexpr int32_t SerpentHead = 42;
-constexpr int32_t SerpentSegment = 41;
 constexpr int32_t SerpentSprite = 1;
 constexpr int32_t CeilingFrames = 120;  // to come down, and again to go up
 constexpr int32_t SoundCueChannel = 3;
-constexpr int32_t StageClearSound = 18;
 constexpr double LeadPerX = 0.0625;
 
 // Every interval frames from age 0. A negative interval counts as its magnitude, as the
@@ -84,7 +83,7 @@ void emit(const Actor& c, const double* p) {
 void layOutSerpent(ControllerUpdate& u) {
   Actor& c = u.self;
   if (!dueAt(u.age, c.interval)) return;
-  int32_t type = u.age == 0 ? SerpentHead : SerpentSegment;
+  int32_t type = u.age == 0 ? ActorType::SerpentHead : ActorType::SerpentSegment;
   int32_t s = spawnActor(type, SerpentSprite, 0, c.pos, c.vel, c.anchor);
   if (s < 0) return;
   ActorTable[s].link = c.link;
@@ -136,7 +135,7 @@ void endStage(ControllerUpdate& u) {
   if (u.age > 0) setFade(u.age);
   if (u.age == 0) {
     ThePlayer.event = PlayerEvent::StageCleared;
-    playEffect(StageClearSound);
+    playEffect(Sound::StageCleared);
   }
   if (u.age != u.self.lifetime) return;
   startStage(wrappingAdd(Game.stage, 1) & (StageCount - 1));

@@ -10,11 +10,19 @@
 // velocity = the unit vector from position toward the player times speed (zero when they
 // coincide); answers the distance.
 double aimVelocity(const double* position, double* velocity, double speed);
-// Fires a bullet of the type and sprite at the player when age is a multiple of period,
-// two from level 8 on, with the shot sound; with warn set, shows the warning flash from 12
-// frames before each shot for 16 frames. A period below 1 never fires nor warns.
-int32_t fireAimed(int32_t type, int32_t sprite, int32_t age, int32_t period, double speed,
-                  const double* position, int32_t warn);
+// A shooter's fire at the player.
+struct AimedFire {
+  int32_t type;    // the bullet's actor type
+  int32_t sprite;  // and its texture slot
+  int32_t period;  // a shot when the age is a multiple of it; below 1 never fires nor warns
+  double speed;
+  bool warn;  // shows the warning flash from 12 frames before each shot for 16 frames
+};
+// Fires a bullet at the player from position when age is a multiple of the period, two
+// from level 8 on, with the shot sound.
+int32_t fireAimed(const AimedFire& fire, int32_t age, const double* position);
+// One shot now, whatever the fire's period.
+void fireAimedNow(AimedFire fire, const double* position);
 // Throws a pick-up of the type (an extra life, or a coin as type 48) from position
 // toward the middle of the player's plane.
 int32_t throwPickup(int32_t type, double speed, const double* position);

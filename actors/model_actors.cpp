@@ -3,10 +3,13 @@
 #include "actors/actor_table.h"
 #include "actors/enemy_ops.h"
 #include "actors/kind_updates.h"
+#include "game/actor_type.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
 #include "shell/audio.h"
@@ -36,7 +39,6 @@ constexpr int32_t OrbitEnds = 240;
 constexpr int32_t DashEnds = 384;
 constexpr int32_t SatelliteLastAge = 511;
 constexpr double DashSpeed = 40.0;
-constexpr int32_t OrbitSound = 13;
 
 // What one update of a model actor works out before it draws the actor.
 struct ModelFrame {
@@ -103,7 +105,7 @@ void orbitBoss(Actor& a, int32_t age, const Actor* boss) {
     a.pos[1] = boss->pos[1] + a.anchor[1];
     a.pos[2] = sin256(angle) * a.anchor[0] + boss->pos[2];
   }
-  if ((wrappingAdd(age, 24) & 63) == 0) playEffect(OrbitSound);
+  if ((wrappingAdd(age, 24) & 63) == 0) playEffect(Sound::EnemyShot);
 }
 
 // Orbits, dashes at the player, flies back and dies, drawn at every step with its tether.
@@ -141,8 +143,8 @@ void burstOnGround(Actor& a, int32_t effectSprite) {
 void towerFalls(Actor& a) {
   Game.difficulty += 0.01;
   addScoreTimesLevel(2000);
-  burstOnGround(a, (signedRandom() & 7) == 0 ? 64 : 60);
-  playEffect(5);
+  burstOnGround(a, (signedRandom() & 7) == 0 ? TextureSlot::Blast : TextureSlot::Fireball);
+  playEffect(Sound::BigExplosion);
 }
 
 void armouredTowerFalls(Actor& a) {
@@ -150,14 +152,14 @@ void armouredTowerFalls(Actor& a) {
   addScoreTimesLevel(8000);
   Game.difficulty += 0.01;
   addScoreTimesLevel(2000);
-  burstOnGround(a, 64);
-  playEffectElseCutChannel(5, 1);
+  burstOnGround(a, TextureSlot::Blast);
+  playEffectElseCutChannel(Sound::BigExplosion, 1);
 }
 
 void burstsInAir(Actor& a) {
   addScoreTimesLevel(2000);
-  playEffect(4);
-  spawnEffect(EffectType::GroundBurst, 60, a.pos, a.vel, a.size);
+  playEffect(Sound::GroundBlast);
+  spawnEffect(EffectType::GroundBurst, TextureSlot::Fireball, a.pos, a.vel, a.size);
 }
 
 void floaterFalls(Actor& a) {

@@ -3,6 +3,7 @@
 #include <chrono>
 
 #include "game/game_state.h"
+#include "game/sound_effects.h"
 #include "render/camera.h"
 #include "render/draw_queue.h"
 #include "render/fade.h"
@@ -18,9 +19,8 @@ int32_t FrameSkipSetting = 2;
 ModeWorkTime LastModeWork = {0, 0.0};
 
 namespace {
-constexpr int32_t NewGameEffect = 22;
 constexpr int32_t LateFrameDrawEvery = 60;  // setting 1 still draws one late frame in 60
-constexpr int32_t ReturnToTitleEntry = -20;
+constexpr int32_t ReturnToTitleEntry = -TitlePhase::AfterGame;
 
 double msSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -115,7 +115,7 @@ GameMode sceneStep(GameMode m) {
 }
 
 GameMode beginNewGame(int32_t startStage) {
-  playEffect(NewGameEffect);
+  playEffect(Sound::NewGame);
   LoopState.modeFrameCounter = 0;
   startNewGame(startStage);
   return Mode::Play;
