@@ -2,6 +2,7 @@
 
 #include "actors/actor_types.h"
 #include "actors/kind_updates.h"
+#include "actors/stage_sequence.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 
@@ -10,9 +11,6 @@ int32_t SpawnCursor = 0;
 int32_t PreviousWalkClock = 0;
 
 namespace {
-// A spawn entry's interval of 0 means "practically never".
-constexpr int32_t NeverInterval = 65536;
-
 // The first free slot from the cursor on, wrapping past the last; -1 when all are live.
 int32_t freeSlotFrom(int32_t cursor) {
   for (int32_t k = 0; k < ActorCount; ++k) {

@@ -9,6 +9,7 @@
 
 #include "actors/actor_table.h"
 #include "actors/kind_updates.h"
+#include "actors/stage_sequence.h"
 #include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
@@ -34,8 +35,6 @@ struct ControllerRow {
 };
 
 constexpr double ShadowRadius = 100.0;
-// A spawn entry's interval of 0 means "practically never".
-constexpr int32_t NeverInterval = 65536;
 constexpr int32_t SerpentSprite = 1;
 constexpr int32_t CeilingFrames = 120;  // to come down, and again to go up
 constexpr int32_t SoundCueChannel = 3;

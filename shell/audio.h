@@ -1,13 +1,13 @@
 #pragma once
 #include <cstdint>
 
+#include "shell/music_tracks.h"
+
 constexpr int32_t EffectCount = 31;
 constexpr int32_t MixChannels = 8;
-constexpr int32_t MusicTrackCount = 16;  // entry 0 is empty
 
 // Music switch (settings word 0): when 0 no track is loaded and music commands do nothing.
 extern int32_t MusicSwitch;
-extern const char* const MusicTrackFiles[MusicTrackCount];
 
 namespace MusicCommand {
 constexpr int32_t Pause = 1;

@@ -127,10 +127,7 @@ void showLoadingGrey(double g) {
 
 void loadTextureSheets() {
   for (const TextureSheet& s : TextureSheets) {
-    char path[64];
-    std::snprintf(path, sizeof path, "resources/%s", s.file);
-    uploadTextureTiles(path, s.tileWidth, s.tileHeight, s.tiles, &TextureSlots[s.firstSlot],
-                       s.alpha, NearestFilter);
+    uploadSheetTiles(s, &TextureSlots[s.firstSlot], NearestFilter);
     if (s.greyAfter >= 0.0) showLoadingGrey(s.greyAfter);
   }
 }

@@ -22,7 +22,8 @@ std::string n(int32_t v) { return std::to_string(v); }
 // Controllers that act every interval frames while they live.
 void checkPeriod(const CheckContext& c, const SpawnEntry& e, const char* acts) {
   if (e.interval == 0) {
-    c.warning(std::string("interval 0 ") + acts + " once only (it means every 65536 frames)");
+    c.warning(std::string("interval 0 ") + acts + " once only (it means every " +
+              std::to_string(NeverInterval) + " frames)");
   } else if (e.interval < 0) {
     c.warning("interval " + n(e.interval) + " is negative: it " + acts + " every " +
               n(e.interval == INT32_MIN ? INT32_MAX : -e.interval) + " frames");

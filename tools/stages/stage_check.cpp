@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "actors/actor_types.h"
+#include "game/actor_type.h"
 #include "render/model_table.h"
 #include "render/texture_upload.h"
 #include "tools/stages/timeline.h"
 
 namespace {
-constexpr int32_t StageEndType = 55;
 
 bool slotHoldsTexture(int32_t slot) {
   for (const TextureSheet& sheet : TextureSheets) {
@@ -69,7 +69,7 @@ void checkStage(std::vector<Problem>& problems, int32_t s, const ScriptStage& st
     if (i > 0) checkOrder(c, e.entry, stage.entries[i - 1].entry);
     bool reached = i < frames.size() && (next < 0 || frames[i] <= next);
     checkEntry(c, e.entry, reached);
-    hasEnd = hasEnd || (e.entry.type == StageEndType && i < size_t(StageEntryCount));
+    hasEnd = hasEnd || (e.entry.type == ActorType::StageEnd && i < size_t(StageEntryCount));
   }
   if (!hasEnd) {
     CheckContext{problems, s, -1, stage.line}.error(
