@@ -73,6 +73,8 @@ void spawnActorExt(int32_t type, int32_t sprite, int32_t start, int32_t aux, int
 
 // Slots are visited in ascending order and each is read afresh, so an actor spawned
 // during the walk into a higher slot runs in this walk, one in a lower slot in the next.
+// A stage end's request ends the walk: the stage start that follows it frees every actor,
+// so none after it may act on the stage that is over.
 int32_t actorWalk(int32_t clock) {
   // A standing clock (the player is down) freezes contact but not the actors.
   int32_t sameClock = clock == PreviousWalkClock ? 1 : 0;
@@ -83,6 +85,7 @@ int32_t actorWalk(int32_t clock) {
     a.lockTimer = saturatingAdd(a.lockTimer, -1);
     if (!sameClock) actorContact(slot);
     runKindUpdate(actorKind(a), clock, slot, sameClock);
+    if (RequestedStage != NoStageRequested) break;
   }
   return ActorCount;
 }

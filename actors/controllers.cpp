@@ -129,7 +129,7 @@ void cueSound(ControllerUpdate& u) {
   u.newType = 0;
 }
 
-// 55: waits for age 0, clears the stage, fades out and starts the next stage at lifetime.
+// 55: waits for age 0, clears the stage, fades out and asks for the next stage at lifetime.
 void endStage(ControllerUpdate& u) {
   if (u.age > 0) setFade(u.age);
   if (u.age == 0) {
@@ -137,7 +137,7 @@ void endStage(ControllerUpdate& u) {
     playEffect(Sound::StageCleared);
   }
   if (u.age != u.self.lifetime) return;
-  startStage(wrappingAdd(Game.stage, 1) & (StageCount - 1));
+  requestNextStage();
   u.newType = 0;
 }
 

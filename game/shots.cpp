@@ -1,6 +1,6 @@
 #include "game/shots.h"
 
-#include "actors/actor_table.h"
+#include "game/actor_record.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"

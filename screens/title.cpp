@@ -1,5 +1,6 @@
 #include "screens/title.h"
 
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/sound_effects.h"

@@ -2,6 +2,7 @@
 
 #include <chrono>
 
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/sound_effects.h"
 #include "render/camera.h"

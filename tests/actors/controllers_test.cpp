@@ -7,6 +7,7 @@
 
 #include "actors/actor_table.h"
 #include "actors/kind_updates.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "shell/audio.h"
@@ -49,9 +50,12 @@ class Controllers : public PlayTablesTest {
     spawnActorExt(type, sprite, start, aux, interval, lifetime, pos, vel, anchor);
     return SpawnCursor - 1;
   }
-  // Frames of play: the clock moves on each.
+  // Frames of play: the clock moves on each, and a stage asked for starts after the walk.
   void walk(int32_t frames = 1) {
-    for (int32_t i = 0; i < frames; ++i) actorWalk(++clock_);
+    for (int32_t i = 0; i < frames; ++i) {
+      actorWalk(++clock_);
+      startRequestedStage();
+    }
   }
   static std::vector<const Actor*> liveOf(int32_t type) {
     std::vector<const Actor*> found;
