@@ -11,6 +11,7 @@
 #include "game/effects.h"
 #include "game/game_flow.h"
 #include "game/player.h"
+#include "game/shots.h"
 #include "shell/audio.h"
 #include "shell/input.h"
 #include "shell/scripted_input.h"
@@ -262,4 +263,30 @@ TEST_F(GameStateTest, AStageEndStartsTheNextStageRightAfterTheWalkThatAskedForIt
   EXPECT_EQ(EffectTable[3].type, 0);
   EXPECT_EQ(EffectTable[3].age, 7) << "the effect was freed before the effects' update";
   EXPECT_FALSE(startRequestedStage());
+}
+
+// A stage start only frees the slots; a test's start leaves the tables as a fresh run has
+// them, so that no test sees what one before it left (a stage request above all: it would
+// stop every walk after it).
+TEST_F(GameStateTest, AStageStartFreesTheSlotsAndATestStartZeroesTheRecordsAndTheCursors) {
+  for (TableReset how : {TableReset::FreeSlots, TableReset::Zero}) {
+    ActorTable[9] = Actor{};
+    ActorTable[9].type = ActorType::Tower;
+    ActorTable[9].age = 40;
+    EffectTable[2].type = 1;
+    EffectTable[2].age = 30;
+    SpawnCursor = EffectCursor = 5;
+    ShotTable[1].state = 1;
+    RequestedStage = 4;
+    resetPlayTables(how);
+    bool zero = how == TableReset::Zero;
+    EXPECT_EQ(ActorTable[9].type, 0);
+    EXPECT_EQ(EffectTable[2].type, 0);
+    EXPECT_EQ(RequestedStage, NoStageRequested);
+    EXPECT_EQ(ActorTable[9].age, zero ? 0 : 40);
+    EXPECT_EQ(EffectTable[2].age, zero ? 0 : 30);
+    EXPECT_EQ(SpawnCursor, zero ? 0 : 5);
+    EXPECT_EQ(EffectCursor, zero ? 0 : 5);
+    EXPECT_EQ(ShotTable[1].state, zero ? 0 : 1) << "a stage start leaves the shots flying";
+  }
 }
