@@ -1,6 +1,6 @@
 #include "actors/actor_table.h"
 
-#include "actors/actor_types.h"
+#include "actors/actor_info.h"
 #include "actors/kind_updates.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
@@ -27,17 +27,8 @@ void copy3(double* to, const double* from) {
 }
 }  // namespace
 
-namespace {
-constexpr int32_t ShapeShift = 0, ReactionShift = 8, KindShift = 16;
-int32_t flagByte(const Actor& a, int32_t shift) { return int8_t((a.flags >> shift) & 0xFF); }
-}  // namespace
-
-int32_t actorShape(const Actor& a) { return flagByte(a, ShapeShift); }
-int32_t actorReaction(const Actor& a) { return flagByte(a, ReactionShift); }
-int32_t actorKind(const Actor& a) { return flagByte(a, KindShift); }
-
 void setActorReaction(Actor& a, int32_t reaction) {
-  a.flags = (a.flags & ~(0xFF << ReactionShift)) | ((reaction & 0xFF) << ReactionShift);
+  a.flags = (a.flags & ~(0xFF << FlagByte::Reaction)) | ((reaction & 0xFF) << FlagByte::Reaction);
 }
 
 int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* pos,
@@ -45,7 +36,7 @@ int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* po
   int32_t slot = freeSlotFrom(SpawnCursor);
   if (slot < 0) return -1;
   SpawnCursor = slot + 1;
-  const ActorTypeRow& row = actorTypeRow(type);
+  const ActorInfo& row = actorInfo(type);
   Actor& a = ActorTable[slot];
   a.flags = row.flags;
   a.hp = startingHp(row.hp, Game.difficulty, Game.level);

@@ -52,7 +52,7 @@ int32_t updateSpriteActor(int32_t, int32_t slot, int32_t) {
   if (slot < 0 || slot >= ActorCount) return 0;
   Actor& a = ActorTable[slot];
   SpriteFrame f = beginFrame(a, slot);
-  if (SpriteBehaviour behave = spriteBehaviour(a.type)) behave(a, f);
+  if (SpriteBehaviour behave = actorInfo(a.type).behaviour.sprite) behave(a, f);
   if (outsideField(a)) f.newType = 0;
   if (f.hpAtEntry <= 0) {
     runDeathRow(a, f.newType);

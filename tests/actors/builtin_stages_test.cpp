@@ -7,14 +7,16 @@
 #include <climits>
 #include <set>
 
-#include "actors/actor_types.h"
+#include "actors/actor_info.h"
 #include "render/model_table.h"
 
 namespace {
 constexpr int32_t Any = INT_MIN;
 
 bool isEmitter(const SpawnEntry& e) { return e.type >= 49 && e.type <= 52; }
-bool isController(int32_t type) { return (actorTypeRow(type).flags >> 16) == 2; }
+bool isController(int32_t type) {
+  return flagByte(actorInfo(type).flags, FlagByte::Kind) == ActorKind::Controller;
+}
 
 // The enemy types the emitters of the built-in stages may release.
 const std::set<int32_t> EmittedTypes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  15, 16,

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "game/actor_type.h"
 #include "game/geometry.h"
 #include "game/player.h"
 #include "shell/audio.h"
@@ -132,18 +133,18 @@ struct ControllerCheck {
 
 // clang-format off
 constexpr ControllerCheck ControllerChecks[] = {
-  // type  check
-  {40,     checkSerpent},
-  {49,     checkEmitter},
-  {50,     checkSpreadEmitter},
-  {51,     checkSpreadEmitter},
-  {52,     checkLeadingEmitter},
-  {53,     checkCeiling},
-  {54,     checkSoundCue},
-  {55,     checkStageEnd},
-  {56,     checkPlayerEvent},
-  {57,     checkMusicLoad},
-  {58,     checkMusicCommand},
+  // type                    check
+  {ActorType::SerpentLayout,  checkSerpent},
+  {ActorType::Emitter,        checkEmitter},
+  {ActorType::SpreadEmitter,  checkSpreadEmitter},
+  {ActorType::SpreadEmitter2, checkSpreadEmitter},
+  {ActorType::LeadingEmitter, checkLeadingEmitter},
+  {ActorType::TunnelCeiling,  checkCeiling},
+  {ActorType::SoundCue,       checkSoundCue},
+  {ActorType::StageEnd,       checkStageEnd},
+  {ActorType::PlayerEvent,    checkPlayerEvent},
+  {ActorType::MusicLoad,      checkMusicLoad},
+  {ActorType::MusicCommand,   checkMusicCommand},
 };
 // clang-format on
 }  // namespace

@@ -5,11 +5,11 @@
 #include <map>
 #include <string>
 
+#include "game/actor_type.h"
 #include "tools/stages/stage_check.h"
 #include "tools/stages/type_names.h"
 
 namespace {
-constexpr int32_t StageEndType = 55;
 constexpr int32_t SerpentLayout = 40;
 constexpr int32_t NeverInterval = 65536;
 constexpr int32_t MarginAfterLast = 200;
@@ -74,7 +74,7 @@ std::vector<int32_t> fireFrames(const ScriptStage& stage) {
 
 StageEnd stageEnd(const ScriptStage& stage, const std::vector<int32_t>& frames) {
   for (size_t i = 0; i < frames.size(); ++i) {
-    if (stage.entries[i].entry.type == StageEndType)
+    if (stage.entries[i].entry.type == ActorType::StageEnd)
       return endAt(frames[i], stage.entries[i].entry);
   }
   return {-1, -1};
@@ -90,7 +90,7 @@ StageTimes stageTimes(const ScriptStage& stage) {
       ++t.unshown;
       continue;
     }
-    if (e.type != 0 && e.type != StageEndType) addEntry(t, frames[i], e);
+    if (e.type != 0 && e.type != ActorType::StageEnd) addEntry(t, frames[i], e);
   }
   setAxis(t);
   return t;
@@ -183,7 +183,7 @@ void drawMarkers(Plot& p, const StageTimes& t) {
 
 void drawRow(Plot& p, int32_t row, int32_t type, int32_t count, const StageTimes& t) {
   int32_t y = RowsTop + row * RowHeight;
-  const TypeName& name = typeName(type);
+  TypeName name = typeName(type);
   std::string label = std::to_string(type) + " " + name.name;
   drawText(p.canvas, LabelLeft, y + 4, label, Ink);
   std::string times = "x" + std::to_string(count);
