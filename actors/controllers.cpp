@@ -5,7 +5,6 @@
 // or becomes an integer.
 
 #include <cstdint>
-#include <initializer_list>
 
 #include "actors/actor_info.h"
 #include "actors/actor_table.h"
@@ -134,25 +133,16 @@ void endStage(ControllerUpdate& u) {
   u.newType = 0;
 }
 
-namespace {
-// Only the events the player answers; any other number from the file posts nothing.
-bool knownPlayerEvent(int32_t event) {
-  using namespace PlayerEvent;
-  for (int32_t known :
-       {HitHard, HitSoft, ForceDash, ExtraLife, Coin, StageCleared, AllStagesCleared}) {
-    if (event == known) return true;
-  }
-  return false;
-}
-}  // namespace
-
-// The player event.
+// The player event: whatever number the sprite holds is posted. One the player does not
+// answer still replaces an event posted earlier in the walk, and the player drops it.
 void postPlayerEvent(ControllerUpdate& u) {
-  if (knownPlayerEvent(u.self.sprite)) ThePlayer.event = u.self.sprite;
+  ThePlayer.event = u.self.sprite;
   u.newType = 0;
 }
 
-// The music load: a track number outside the music table loads nothing.
+// The music load: track 0, the table's empty entry, loads "resources/" like any other
+// track: the current track goes and the load fails. A number outside the table loads
+// nothing.
 void loadTrack(ControllerUpdate& u) {
   char path[64];
   if (musicTrackPath(u.self.sprite, path, int32_t(sizeof path))) loadMusicTrack(path);

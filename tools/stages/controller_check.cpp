@@ -113,12 +113,17 @@ void checkPlayerEvent(const CheckContext& c, const SpawnEntry& e) {
        {HitHard, HitSoft, ForceDash, ExtraLife, Coin, StageCleared, AllStagesCleared}) {
     if (e.sprite == known) return;
   }
-  c.error("sprite " + n(e.sprite) + " is no player event (1 to 5, 7 or 8)");
+  c.error("sprite " + n(e.sprite) +
+          " is no player event (1 to 5, 7 or 8): the player drops it, and with it any event "
+          "posted earlier in the frame");
 }
 
 void checkMusicLoad(const CheckContext& c, const SpawnEntry& e) {
-  if (e.sprite < 1 || e.sprite >= MusicTrackCount)
+  if (e.sprite < 0 || e.sprite >= MusicTrackCount) {
     c.error("sprite " + n(e.sprite) + " is no music track (1 to " + n(MusicTrackCount - 1) + ")");
+  } else if (e.sprite == 0) {
+    c.warning("track 0 has no file: the music stops and \"resources/\" fails to load");
+  }
 }
 
 void checkMusicCommand(const CheckContext& c, const SpawnEntry& e) {
