@@ -2,6 +2,7 @@
 
 #include "actors/actor_info.h"
 #include "actors/kind_updates.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 
@@ -17,7 +18,7 @@ constexpr int32_t NeverInterval = 65536;
 int32_t freeSlotFrom(int32_t cursor) {
   for (int32_t k = 0; k < ActorCount; ++k) {
     int32_t slot = int32_t((uint32_t(cursor) + uint32_t(k)) % uint32_t(ActorCount));
-    if (ActorTable[slot].type == 0) return slot;
+    if (ActorTable[slot].type == ActorType::Empty) return slot;
   }
   return -1;
 }
@@ -72,7 +73,7 @@ int32_t actorWalk(int32_t clock) {
   PreviousWalkClock = clock;
   for (int32_t slot = 0; slot < ActorCount; ++slot) {
     Actor& a = ActorTable[slot];
-    if (a.type == 0) continue;
+    if (a.type == ActorType::Empty) continue;
     a.lockTimer = saturatingAdd(a.lockTimer, -1);
     if (!sameClock) actorContact(slot);
     runKindUpdate(actorKind(a), clock, slot, sameClock);
@@ -81,11 +82,11 @@ int32_t actorWalk(int32_t clock) {
 }
 
 void resetActors() {
-  for (Actor& a : ActorTable) a.type = 0;
+  for (Actor& a : ActorTable) a.type = ActorType::Empty;
 }
 
 const Actor* linkedActor(const Actor& a) {
   if (a.link < 0 || a.link >= ActorCount) return nullptr;
   const Actor& linked = ActorTable[a.link];
-  return linked.type == 0 ? nullptr : &linked;
+  return linked.type == ActorType::Empty ? nullptr : &linked;
 }

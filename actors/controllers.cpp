@@ -117,7 +117,7 @@ void lowerTunnelCeiling(ControllerUpdate& u) {
 // The sound cue: the sound is heard even when every channel is busy.
 void cueSound(ControllerUpdate& u) {
   playEffectElseCutChannel(u.self.sprite, SoundCueChannel);
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
 
 // The stage end: waits for age 0, clears the stage, fades out and starts the next stage at
@@ -130,14 +130,14 @@ void endStage(ControllerUpdate& u) {
   }
   if (u.age != u.self.lifetime) return;
   startStage(wrappingAdd(Game.stage, 1) & (StageCount - 1));
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
 
 // The player event: whatever number the sprite holds is posted. One the player does not
 // answer still replaces an event posted earlier in the walk, and the player drops it.
 void postPlayerEvent(ControllerUpdate& u) {
   ThePlayer.event = u.self.sprite;
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
 
 // The music load: track 0, the table's empty entry, loads "resources/" like any other
@@ -146,13 +146,13 @@ void postPlayerEvent(ControllerUpdate& u) {
 void loadTrack(ControllerUpdate& u) {
   char path[64];
   if (musicTrackPath(u.self.sprite, path, int32_t(sizeof path))) loadMusicTrack(path);
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
 
 // The music command: aux rides along unused; the command itself ignores codes it does not know.
 void commandMusic(ControllerUpdate& u) {
   musicCommand(u.self.sprite);
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
 
 // A controller acts only on frames where the stage clock moved: while the player is down
@@ -168,7 +168,7 @@ int32_t updateController(int32_t, int32_t slot, int32_t sameClock) {
   c.age = saturatingAdd(u.age, 1);
   if (ControllerAction act = actorInfo(c.type).behaviour.controller) act(u);
   drawShadow(c.pos[0], c.pos[1], c.pos[2], ShadowRadius, ShadowRadius);
-  if (c.lifetime <= u.age) u.newType = 0;
+  if (c.lifetime <= u.age) u.newType = ActorType::Empty;
   c.type = u.newType;
   return u.newType;
 }

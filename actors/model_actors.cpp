@@ -6,6 +6,7 @@
 #include "actors/kind_updates.h"
 #include "actors/model_actor.h"
 #include "actors/sprite_actor.h"
+#include "game/actor_type.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
@@ -71,7 +72,7 @@ const Actor* tetherBoss(const Actor& a) {
 // Circles the boss at the radius anchor x and the height anchor y, humming now and then;
 // it dies with the boss.
 void orbitBoss(Actor& a, int32_t age, const Actor* boss) {
-  if (!boss || boss->type == 0) a.hp = 0;
+  if (!boss || boss->type == ActorType::Empty) a.hp = 0;
   if (boss) {
     int32_t angle = wrappingTimes(4, age);
     a.pos[0] = cos256(angle) * a.anchor[0] + boss->pos[0];
@@ -112,7 +113,7 @@ void rideGroundTarget(Actor& a, ModelFrame& f) {
     a.pos[2] -= Game.depthScroll;
     moveActor(a);
   }
-  if (f.age > GroundTargetLastAge || !(a.pos[2] >= PassedZ)) f.newType = 0;
+  if (f.age > GroundTargetLastAge || !(a.pos[2] >= PassedZ)) f.newType = ActorType::Empty;
 }
 
 void spinningTarget(Actor& a, ModelFrame& f) {
@@ -175,6 +176,6 @@ int32_t updateModelActor(int32_t, int32_t slot, int32_t) {
     return f.newType;
   }
   runDeathRow(a, f.type);
-  a.type = 0;
+  a.type = ActorType::Empty;
   return 0;
 }
