@@ -1,8 +1,9 @@
 #include "actors/actor_table.h"
 
-#include "actors/actor_types.h"
+#include "actors/actor_info.h"
 #include "actors/kind_updates.h"
 #include "actors/stage_sequence.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 
@@ -15,7 +16,7 @@ namespace {
 int32_t freeSlotFrom(int32_t cursor) {
   for (int32_t k = 0; k < ActorCount; ++k) {
     int32_t slot = int32_t((uint32_t(cursor) + uint32_t(k)) % uint32_t(ActorCount));
-    if (ActorTable[slot].type == 0) return slot;
+    if (ActorTable[slot].type == ActorType::Empty) return slot;
   }
   return -1;
 }
@@ -25,17 +26,8 @@ void copy3(double* to, const double* from) {
 }
 }  // namespace
 
-namespace {
-constexpr int32_t ShapeShift = 0, ReactionShift = 8, KindShift = 16;
-int32_t flagByte(const Actor& a, int32_t shift) { return int8_t((a.flags >> shift) & 0xFF); }
-}  // namespace
-
-int32_t actorShape(const Actor& a) { return flagByte(a, ShapeShift); }
-int32_t actorReaction(const Actor& a) { return flagByte(a, ReactionShift); }
-int32_t actorKind(const Actor& a) { return flagByte(a, KindShift); }
-
 void setActorReaction(Actor& a, int32_t reaction) {
-  a.flags = (a.flags & ~(0xFF << ReactionShift)) | ((reaction & 0xFF) << ReactionShift);
+  a.flags = (a.flags & ~(0xFF << FlagByte::Reaction)) | ((reaction & 0xFF) << FlagByte::Reaction);
 }
 
 int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* pos,
@@ -43,7 +35,7 @@ int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* po
   int32_t slot = freeSlotFrom(SpawnCursor);
   if (slot < 0) return -1;
   SpawnCursor = slot + 1;
-  const ActorTypeRow& row = actorTypeRow(type);
+  const ActorInfo& row = actorInfo(type);
   Actor& a = ActorTable[slot];
   a.flags = row.flags;
   a.hp = startingHp(row.hp, Game.difficulty, Game.level);
@@ -81,7 +73,7 @@ int32_t actorWalk(int32_t clock) {
   PreviousWalkClock = clock;
   for (int32_t slot = 0; slot < ActorCount; ++slot) {
     Actor& a = ActorTable[slot];
-    if (a.type == 0) continue;
+    if (a.type == ActorType::Empty) continue;
     a.lockTimer = saturatingAdd(a.lockTimer, -1);
     if (!sameClock) actorContact(slot);
     runKindUpdate(actorKind(a), clock, slot, sameClock);
@@ -96,11 +88,11 @@ void resetActors(TableReset how) {
     SpawnCursor = 0;
     PreviousWalkClock = 0;
   }
-  for (Actor& a : ActorTable) a.type = 0;
+  for (Actor& a : ActorTable) a.type = ActorType::Empty;
 }
 
 const Actor* linkedActor(const Actor& a) {
   if (a.link < 0 || a.link >= ActorCount) return nullptr;
   const Actor& linked = ActorTable[a.link];
-  return linked.type == 0 ? nullptr : &linked;
+  return linked.type == ActorType::Empty ? nullptr : &linked;
 }

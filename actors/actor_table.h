@@ -39,13 +39,19 @@ constexpr int32_t Column = 7;       // radius 128, half-height 256
 constexpr int32_t SmallColumn = 8;  // radius 64, half-height 128
 }  // namespace Shape
 
+namespace FlagByte {
+constexpr int32_t Shape = 0, Reaction = 8, Kind = 16;  // the bit each byte starts at
+}  // namespace FlagByte
+
 constexpr int32_t actorFlags(int32_t kind, int32_t reaction, int32_t shape) {
-  return (kind & 0xFF) << 16 | (reaction & 0xFF) << 8 | (shape & 0xFF);
+  return (kind & 0xFF) << FlagByte::Kind | (reaction & 0xFF) << FlagByte::Reaction |
+         (shape & 0xFF) << FlagByte::Shape;
 }
-// Each byte read as a signed byte: 0xFF reads as -1.
-int32_t actorShape(const Actor& a);
-int32_t actorReaction(const Actor& a);
-int32_t actorKind(const Actor& a);
+// One byte of the flags, read as a signed byte: 0xFF reads as -1.
+constexpr int32_t flagByte(int32_t flags, int32_t byte) { return int8_t((flags >> byte) & 0xFF); }
+inline int32_t actorShape(const Actor& a) { return flagByte(a.flags, FlagByte::Shape); }
+inline int32_t actorReaction(const Actor& a) { return flagByte(a.flags, FlagByte::Reaction); }
+inline int32_t actorKind(const Actor& a) { return flagByte(a.flags, FlagByte::Kind); }
 void setActorReaction(Actor& a, int32_t reaction);
 
 // Places an actor of the type's defaults in the next free slot; answers it, or -1.

@@ -38,7 +38,7 @@ void fall(Actor& a, SpriteFrame& f) {
   if (Game.stage >= FigureFromStage) {
     spawnActor(ActorType::Drifter, FigureSprite, 0, a.pos, a.vel, a.anchor);
   }
-  f.newType = 0;
+  f.newType = ActorType::Empty;
 }
 }  // namespace
 

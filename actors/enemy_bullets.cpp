@@ -44,6 +44,6 @@ void bomb(Actor& a, SpriteFrame& f) {
                   .speed = BombBulletSpeed,
                   .warn = true},
                  a.pos);
-    f.newType = 0;
+    f.newType = ActorType::Empty;
   }
 }

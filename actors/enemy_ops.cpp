@@ -128,7 +128,7 @@ void addScoreTimesLevel(int32_t points) {
 void moveActor(Actor& a) { vec3Add(a.pos, a.vel); }
 
 void leaveWhen(SpriteFrame& f, bool condition) {
-  if (condition) f.newType = 0;
+  if (condition) f.newType = ActorType::Empty;
 }
 
 void standardExit(SpriteFrame& f) { leaveWhen(f, f.age > 500 || !f.inView); }

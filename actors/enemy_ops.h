@@ -23,7 +23,7 @@ struct AimedFire {
 int32_t fireAimed(const AimedFire& fire, int32_t age, const double* position);
 // One shot now, whatever the fire's period.
 void fireAimedNow(AimedFire fire, const double* position);
-// Throws a pick-up of the type (an extra life, or a coin as type 48) from position
+// Throws a pick-up of the type (an extra life, or a coin) from position
 // toward the middle of the player's plane.
 int32_t throwPickup(int32_t type, double speed, const double* position);
 // The same, drawn as the bonus pick-up.

@@ -145,7 +145,7 @@ void loadMusicTrack(const char* path) {
 }
 
 bool musicTrackPath(int32_t track, char* path, int32_t size) {
-  if (track < 1 || track >= MusicTrackCount || size < 1) return false;
+  if (track < 0 || track >= MusicTrackCount || size < 1) return false;
   std::snprintf(path, static_cast<size_t>(size), "resources/%s", MusicTrackFiles[track]);
   return true;
 }

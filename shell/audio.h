@@ -29,7 +29,8 @@ int32_t playEffect(int32_t effect);
 int32_t playEffectElseCutChannel(int32_t effect, int32_t channel);
 // Replaces the current track ("resources/" + file name).
 void loadMusicTrack(const char* path);
-// Builds "resources/<file>" for a track number 1..15; false for any other number.
+// Builds "resources/<file>" for a track number 0..15 (track 0 has no file: the path is the
+// folder, which no track loads from); false for any other number.
 bool musicTrackPath(int32_t track, char* path, int32_t size);
 void musicCommand(int32_t code);
 bool effectLoaded(int32_t effect);

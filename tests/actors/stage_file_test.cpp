@@ -12,7 +12,7 @@
 #include <vector>
 
 #include "actors/actor_table.h"
-#include "actors/actor_types.h"
+#include "game/actor_type.h"
 #include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
@@ -182,7 +182,7 @@ Bytes hostileFile() {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   const double reals[] = {nan, inf, -inf, 1e308, -1e308, 0.0};
-  const int32_t oddTypes[] = {INT_MIN, INT_MAX, -1, HighestActorType + 1};
+  const int32_t oddTypes[] = {INT_MIN, INT_MAX, -1, ActorType::Highest + 1};
   Bytes b(StageFileBytes);
   for (int32_t s = 0; s < StageCount; ++s) {
     for (int32_t i = 0; i < StageEntryCount; ++i) {

@@ -183,7 +183,7 @@ void drawMarkers(Plot& p, const StageTimes& t) {
 
 void drawRow(Plot& p, int32_t row, int32_t type, int32_t count, const StageTimes& t) {
   int32_t y = RowsTop + row * RowHeight;
-  const TypeName& name = typeName(type);
+  TypeName name = typeName(type);
   std::string label = std::to_string(type) + " " + name.name;
   drawText(p.canvas, LabelLeft, y + 4, label, Ink);
   std::string times = "x" + std::to_string(count);
