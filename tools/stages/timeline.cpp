@@ -16,7 +16,9 @@ constexpr int32_t MarginAfterLast = 200;
 // A stage with no end is drawn this far at most.
 constexpr int64_t LongestAxis = 1000000;
 
-bool isEmitter(int32_t type) { return type >= 49 && type <= 52; }
+bool isEmitter(int32_t type) {
+  return type >= ActorType::Emitter && type <= ActorType::LeadingEmitter;
+}
 
 // The ages at which a controller acts on its period, from its first age to its lifetime,
 // up to the end of the time axis.
