@@ -13,6 +13,7 @@
 
 namespace {
 constexpr int32_t BombSprite = 9;
+constexpr int32_t SatelliteModel = 1;  // never drawn: the satellite draws its own model
 constexpr int32_t HurtBelow = 20;
 constexpr double HurtFactor = 0.05;
 
@@ -24,7 +25,7 @@ void dropBomb(const Actor& a, int32_t age) {
 }
 
 void tetherSatellite(const Actor& a, int32_t slot) {
-  int32_t s = spawnActor(ActorType::TetheredSatellite, 1, 0, a.pos, a.vel, a.anchor);
+  int32_t s = spawnActor(ActorType::TetheredSatellite, SatelliteModel, 0, a.pos, a.vel, a.anchor);
   if (s < 0) return;
   ActorTable[s].link = slot;
   playEffect(Sound::Growl);

@@ -26,7 +26,8 @@ void smoke(const Actor& a, int32_t age) {
   int32_t y = signedRandomMod(20);
   int32_t z = signedRandom() & 15;
   const double drift[3] = {double(x), double(y), -double(z)};
-  emitEffectEvery(TextureSlot::SmokePuff, age, 1, SmokeSize, a.pos, drift);
+  emitEffectEvery({.sprite = TextureSlot::SmokePuff, .period = 1, .size = SmokeSize}, age, a.pos,
+                  drift);
 }
 
 void fall(Actor& a, SpriteFrame& f) {

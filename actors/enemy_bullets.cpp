@@ -26,7 +26,7 @@ void spinningBullet(Actor& a, SpriteFrame& f) {
 }
 
 void trailingBullet(Actor& a, SpriteFrame& f) {
-  if ((f.age & 15) == 0) emitTrail(a, f.age, 1, 0.0, 0.0);
+  if ((f.age & 15) == 0) emitTrail(a, f.age, {.period = 1, .below = 0.0, .rise = 0.0});
   spinningBullet(a, f);
 }
 

@@ -109,7 +109,7 @@ void hoverFortress(Actor& a, SpriteFrame& f) {
               f.age, a.pos);
     f.drawSprite = saturatingAdd(f.drawSprite, -1);
   } else {
-    emitTrail(a, f.age, 8, 192.0, 2.0);
+    emitTrail(a, f.age, {.period = 8, .below = 192.0, .rise = 2.0});
   }
   leaveWhen(f, f.age > 1000 || a.pos[2] < 0.0);
 }

@@ -10,6 +10,7 @@
 
 namespace {
 constexpr double HopLift = 0.0625;
+constexpr Trail EngineSmoke = {.period = 8, .below = 192.0, .rise = 2.0};
 
 // Cyan diamonds, unwarned, every period frames.
 constexpr AimedFire diamonds(int32_t period) {
@@ -80,7 +81,7 @@ void torpedoDrone(Actor& a, SpriteFrame& f) {
     aimVelocity(a.pos, a.vel, -a.vel[2]);
     a.vel[1] = 0.0;
   }
-  emitTrail(a, f.age, 8, 192.0, 2.0);
+  emitTrail(a, f.age, EngineSmoke);
   fireAimed(violetOrbs(9), f.age, a.pos);
   glider(a, f);
 }
@@ -90,7 +91,7 @@ void torpedoDrone(Actor& a, SpriteFrame& f) {
 void gunship(Actor& a, SpriteFrame& f) {
   if (f.age == 128) aimVelocity(a.pos, a.vel, 30.0);
   fireAimed(violetOrbs(8), wrappingAdd(f.age, 128), a.pos);
-  emitTrail(a, f.age, 8, 32.0, 0.0);
+  emitTrail(a, f.age, {.period = 8, .below = 32.0, .rise = 0.0});
   moveActor(a);
   // -1 < vel.x / vel.z < 1, without dividing by a zero vel.z.
   if (std::fabs(a.vel[0]) < std::fabs(a.vel[2])) f.drawSprite = saturatingAdd(f.drawSprite, 1);

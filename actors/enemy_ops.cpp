@@ -110,11 +110,11 @@ double clampRange(double v, double high, double low) {
   return v;
 }
 
-int32_t emitEffectEvery(int32_t sprite, int32_t age, int32_t period, double size,
-                        const double* position, const double* velocity) {
-  if (period < 1 || age % period != 0) return 0;
-  const double puffSize[3] = {size, size, size};
-  spawnEffect(EffectType::Puff, sprite, position, velocity, puffSize);
+int32_t emitEffectEvery(const Puffs& puffs, int32_t age, const double* position,
+                        const double* velocity) {
+  if (puffs.period < 1 || age % puffs.period != 0) return 0;
+  const double puffSize[3] = {puffs.size, puffs.size, puffs.size};
+  spawnEffect(EffectType::Puff, puffs.sprite, position, velocity, puffSize);
   return 0;
 }
 
@@ -137,10 +137,10 @@ void animate(SpriteFrame& f, int32_t k) {
   if ((f.age & k) == 0) f.drawSprite = saturatingAdd(f.drawSprite, 1);
 }
 
-void emitTrail(const Actor& a, int32_t age, int32_t period, double below, double rise) {
-  const double at[3] = {a.pos[0], a.pos[1] + below, a.pos[2]};
-  const double back[3] = {-a.vel[0], -a.vel[1] - rise, -a.vel[2]};
-  emitEffectEvery(TrailSlot, age, period, TrailSize, at, back);
+void emitTrail(const Actor& a, int32_t age, const Trail& trail) {
+  const double at[3] = {a.pos[0], a.pos[1] + trail.below, a.pos[2]};
+  const double back[3] = {-a.vel[0], -a.vel[1] - trail.rise, -a.vel[2]};
+  emitEffectEvery({.sprite = TrailSlot, .period = trail.period, .size = TrailSize}, age, at, back);
 }
 
 void faceMotion(const Actor& a, SpriteFrame& f) {

@@ -34,9 +34,15 @@ void turnToward(const double* position, const double* target, double* velocity, 
 double headingOf(double x, double z);
 // v held between low and high.
 double clampRange(double v, double high, double low);
-// A drifting puff of the sprite when age is a multiple of period (never for a period below 1).
-int32_t emitEffectEvery(int32_t sprite, int32_t age, int32_t period, double size,
-                        const double* position, const double* velocity);
+// Drifting puffs of a picture, one when the age is a multiple of the period (never for a
+// period below 1), size by size.
+struct Puffs {
+  int32_t sprite;
+  int32_t period;
+  double size;
+};
+int32_t emitEffectEvery(const Puffs& puffs, int32_t age, const double* position,
+                        const double* velocity);
 
 // Adds points times the level to the score.
 void addScoreTimesLevel(int32_t points);
@@ -51,9 +57,14 @@ void leaveWhen(SpriteFrame& f, bool condition);
 void standardExit(SpriteFrame& f);
 // Shows the next picture while (age AND k) is 0.
 void animate(SpriteFrame& f, int32_t k);
-// A grey puff behind the actor when age is a multiple of period: below is added to its y,
-// and it drifts against the actor's motion, rising by rise.
-void emitTrail(const Actor& a, int32_t age, int32_t period, double below, double rise);
+// A grey puff behind the actor when age is a multiple of the period: below is added to its
+// y, and it drifts against the actor's motion, rising by rise.
+struct Trail {
+  int32_t period;
+  double below;
+  double rise;
+};
+void emitTrail(const Actor& a, int32_t age, const Trail& trail);
 // Mirrors the picture while the actor moves right.
 void faceMotion(const Actor& a, SpriteFrame& f);
 // Leans by the angle while the actor is locked on.

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "shell/audio.h"
+
 // The sound effects by number (resources/s1000.aif is 0), named for what they sound like
 // or when the game plays them.
 namespace Sound {
@@ -38,4 +40,5 @@ enum : int32_t {
   AltTitleAppears,  // the alternative title picture appears
   Count,
 };
+static_assert(Count == EffectCount, "a name for each effect the game loads");
 }  // namespace Sound

@@ -103,7 +103,7 @@ TEST_F(EnemyOps, PeriodOneFiresOnEveryCallAndAPeriodBelowOneNever) {
   for (int32_t period : {0, -1}) {
     fireAimed({12, 9, period, 12.0, true}, INT_MIN, from);
     fireAimed({12, 9, period, 12.0, true}, 0, from);
-    emitEffectEvery(17, INT_MIN, period, 64.0, from, from);
+    emitEffectEvery({17, period, 64.0}, INT_MIN, from, from);
   }
   EXPECT_EQ(countType(12), 3);
   EXPECT_TRUE(takeQueuedDraws().empty());
@@ -173,7 +173,7 @@ TEST_F(EnemyOps, ClampRangeHoldsBetweenLowAndHigh) {
 TEST_F(EnemyOps, PuffsAreEmittedOnMultiplesOfThePeriod) {
   const double at[3] = {1, 2, 3};
   const double back[3] = {-4, -5, -6};
-  for (int32_t age = -8; age <= 16; ++age) emitEffectEvery(17, age, 8, 64.0, at, back);
+  for (int32_t age = -8; age <= 16; ++age) emitEffectEvery({17, 8, 64.0}, age, at, back);
   EXPECT_EQ(EffectCursor, 4);  // -8, 0, 8, 16
   const Effect& e = EffectTable[1];
   EXPECT_EQ(e.type, EffectType::Puff);
