@@ -9,6 +9,7 @@
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/shots.h"
+#include "screens/ranking.h"
 #include "shell/frame_step.h"
 #include "shell/preferences.h"
 #include "tools/headless/audio_tap.h"
@@ -33,7 +34,6 @@ void add(Digest& d, const FrameLoopState& s) {
   add(d, s.modeFrameCounter);
   add(d, s.frameCounter);
   add(d, s.lastFrameTick);
-  add(d, s.highlightedRank);
 }
 
 void add(Digest& d, const GameState& g) {
@@ -113,6 +113,7 @@ void add(Digest& d, const SequenceState& s) {
 uint64_t stateDigest() {
   Digest d;
   add(d, LoopState);
+  add(d, HighlightedRank);  // hashed where the frame loop's record once held it
   add(d, Game);
   add(d, CameraFocus);
   add(d, CoinCount);
