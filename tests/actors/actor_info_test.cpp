@@ -45,6 +45,19 @@ TEST_F(ActorTypes, EachSpawnTakesItsTypesFlagsHitPointsAndSize) {
   }
 }
 
+// A routine of another kind would be called with the wrong frame record.
+TEST_F(ActorTypes, EachRoutineIsOneItsKindRunsAndEveryTypeDiesWithRemains) {
+  for (int32_t type = 0; type <= Type::Highest; ++type) {
+    const ActorInfo& row = actorInfo(type);
+    SCOPED_TRACE(row.name);
+    int32_t kind = flagByte(row.flags, FlagByte::Kind);
+    EXPECT_TRUE(!row.behaviour.sprite || kind == ActorKind::Sprite);
+    EXPECT_TRUE(!row.behaviour.model || kind == ActorKind::Model);
+    EXPECT_TRUE(!row.behaviour.controller || kind == ActorKind::Controller);
+    EXPECT_NE(row.death.remains, nullptr);
+  }
+}
+
 TEST_F(ActorTypes, ShotsAndPickUpsAreOnlyTouchedAndControllersNotAtAll) {
   for (int32_t type : {Type::Bullet, Type::SpinningBullet, Type::TrailingBullet, Type::Bomb}) {
     EXPECT_EQ(flagByte(actorInfo(type).flags, FlagByte::Reaction), Reaction::SoftHit) << type;
