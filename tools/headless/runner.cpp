@@ -24,7 +24,7 @@
 #include "shell/scripted_input.h"
 #include "shell/startup.h"
 #include "tools/headless/audio_tap.h"
-#include "tools/headless/digest.h"
+#include "shell/state_digest.h"
 #include "tools/headless/png_dump.h"
 #include "tools/headless/trace.h"
 
