@@ -188,7 +188,7 @@ ReplayProblem parseReplay(const uint8_t* bytes, size_t n, Replay& replay, std::s
     for (char& c : theirs) {
       if (c < 0x20 || c > 0x7E) c = '?';  // the file's bytes never reach a terminal raw
     }
-    why = "recorded by version " + theirs + " of the game, this is version " + GameVersion;
+    why = "from version " + theirs + " of the game; this is version " + GameVersion;
     return ReplayProblem::OtherVersion;
   }
   return ReplayProblem::None;

@@ -6,6 +6,7 @@
 #include <iterator>
 #include <vector>
 
+#include "actors/stage_file.h"
 #include "shell/file_system.h"
 #include "shell/replay_answers.h"
 #include "shell/session_replay.h"
@@ -24,6 +25,7 @@ bool openReplayRun(const std::string& play, const std::string& record, ReplayRun
   std::error_code ec;
   if (!record.empty()) run.recordPath = fs::absolute(record, ec).string();
   if (play.empty()) return true;
+  run.playPath = play;
   std::ifstream in(play, std::ios::binary);
   if (!in) {
     error = "cannot read the replay " + play;
@@ -57,7 +59,8 @@ bool enterReplayRun(ReplayRun& run, std::string& error) {
 bool startReplayRun(ReplayRun& run, std::string& error) {
   run.facts = currentReplayFacts();
   if (run.player && run.facts.stageDigest != run.replay.facts.stageDigest) {
-    error = "the replay was made with other stage data than this run's";
+    error = run.playPath + " was recorded with other stage data than this run's (" +
+            std::string(StageFilePath) + " or the built-in stages)";
     return false;
   }
   return true;

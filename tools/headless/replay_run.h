@@ -14,6 +14,7 @@ struct ReplayRun {
   std::unique_ptr<ReplayPlayer> player;
   std::unique_ptr<ReplayRecorder> recorder;
   ReplayFacts facts;       // of the recording
+  std::string playPath;    // as given
   std::string recordPath;  // absolute: the run moves to its own folder
   int32_t outOfSyncAt = -1;
 };
