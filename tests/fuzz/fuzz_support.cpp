@@ -6,6 +6,15 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "actors/actor_table.h"
+#include "game/effects.h"
+#include "game/game_state.h"
+#include "game/player.h"
+#include "game/shots.h"
+#include "render/draw_queue.h"
+#include "shell/audio.h"
+#include "shell/preferences.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -39,4 +48,19 @@ void writeWholeFile(const char* path, const uint8_t* data, size_t size) {
   if (!f) std::abort();
   if (size > 0 && std::fwrite(data, size, 1, f) != 1) std::abort();
   std::fclose(f);
+}
+
+void emptyPlayTables() {
+  Game = GameState{};
+  ThePlayer = Player{};
+  FireTimer = 0;
+  resetShots();
+  for (Actor& a : ActorTable) a = Actor{};
+  SpawnCursor = 0;
+  PreviousWalkClock = 0;
+  for (Effect& e : EffectTable) e = Effect{};
+  EffectCursor = 0;
+  drawQueuedScene(-1);
+  clearAudioLog();
+  CoinCount = 1;
 }
