@@ -205,6 +205,10 @@ void musicCommand(int32_t code) {
 }
 
 bool effectLoaded(int32_t effect) { return validEffect(effect) && Effects[effect]; }
+uint32_t effectPlayingMs(int32_t effect) { return validEffect(effect) ? EffectMs[effect] : 0; }
+void setEffectPlayingMs(int32_t effect, uint32_t ms) {
+  if (validEffect(effect)) EffectMs[effect] = ms;
+}
 bool musicLoaded() { return CurrentTrack != nullptr; }
 
 void clearAudioLog() { TheAudioLog = AudioLog{}; }

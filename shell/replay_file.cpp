@@ -13,7 +13,8 @@ const char GameVersion[] = BRAVIN_VERSION;
 
 namespace {
 constexpr uint8_t Magic[8] = {'B', 'R', 'A', 'V', 'I', 'N', 'R', 'P'};
-constexpr size_t HeaderBytes = 8 + 2 + ReplayVersionBytes + 8 + 8 + 4 + PreferencesSize + 4;
+constexpr size_t HeaderBytes =
+    8 + 2 + ReplayVersionBytes + 8 + 8 + 4 + PreferencesSize + 4 + 4 * EffectCount + 4;
 constexpr size_t FixedTrailerBytes = 4 + 1 + 4 + 8 + 4 + 8;  // with no digests
 
 class Writer {
@@ -118,6 +119,8 @@ std::vector<uint8_t> encodeReplay(const ReplayFacts& facts, const ReplayRecorder
   w.le(facts.stageDigest, 8);
   w.le(uint32_t(ReplayRecorder::DigestEvery), 4);
   w.raw(facts.preferences, sizeof facts.preferences);
+  w.le(facts.effectsLoaded, 4);
+  for (uint32_t ms : facts.effectMs) w.le(ms, 4);
   w.le(frameBytes, 4);
   if (mark.groupCount > 0) {
     w.raw(recorder.bytes(), mark.groupEnd);
@@ -156,6 +159,8 @@ ReplayProblem parseReplay(const uint8_t* bytes, size_t n, Replay& replay, std::s
   f.stageDigest = r.le(8);
   replay.digestEvery = int32_t(r.le(4));
   r.raw(f.preferences, sizeof f.preferences);
+  f.effectsLoaded = uint32_t(r.le(4));
+  for (uint32_t& ms : f.effectMs) ms = uint32_t(r.le(4));
   size_t frameBytes = size_t(r.le(4));
   if (r.ok && frameBytes <= size_t(r.end - r.at)) {
     replay.frames.assign(r.at, r.at + frameBytes);

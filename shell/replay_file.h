@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "shell/audio.h"
 #include "shell/preferences.h"
 #include "shell/replay_recorder.h"
 
@@ -18,6 +19,10 @@ struct ReplayFacts {
   int64_t recordedAt = 0;                     // Unix time
   uint64_t stageDigest = 0;                   // of the stage data in use
   uint8_t preferences[PreferencesSize] = {};  // the image start-up left
+  // The sound effects that loaded (bit e: effect e) and how long each keeps its channel:
+  // which effects start and which are dropped decides what the audio log holds.
+  uint32_t effectsLoaded = 0;
+  uint32_t effectMs[EffectCount] = {};
 };
 
 struct Replay {

@@ -8,6 +8,7 @@
 
 #include "actors/stage_file.h"
 #include "game/game_state.h"
+#include "shell/audio.h"
 #include "shell/file_system.h"
 #include "shell/fnv_hash.h"
 #include "shell/replay_answers.h"
@@ -41,6 +42,10 @@ ReplayFacts currentReplayFacts() {
   putWord(f.preferences, PrefOffset::Coins, CoinCount);
   putWord(f.preferences, PrefOffset::Integrity,
           integrityOf() ^ prefWord(PrefOffset::Coins) ^ CoinCount);
+  for (int32_t e = 0; e < EffectCount; ++e) {
+    if (effectLoaded(e)) f.effectsLoaded |= 1u << e;
+    f.effectMs[e] = effectPlayingMs(e);
+  }
   return f;
 }
 

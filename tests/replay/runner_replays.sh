@@ -45,7 +45,7 @@ splice() {
   python3 - "$@" <<'PY'
 import sys
 first, second, out = (open(p, 'rb').read() if i < 2 else p for i, p in enumerate(sys.argv[1:4]))
-header = 2586
+header = 2586 + 4 + 4 * 31
 def parts(b):
     n = int.from_bytes(b[header - 4:header], 'little')
     return b[:header - 4], b[header:header + n], b[header + n:-8]
@@ -73,7 +73,7 @@ head -c $((size - 9)) "$work/a.rep" > "$work/cut.rep"
 python3 - "$work/a.rep" "$work/flipped.rep" "$work/random.rep" "$size" <<'PY'
 import random, sys
 b = bytearray(open(sys.argv[1], 'rb').read())
-b[2600] ^= 0x04
+b[2730] ^= 0x04
 open(sys.argv[2], 'wb').write(b)
 random.seed(20)
 open(sys.argv[3], 'wb').write(bytes(random.randrange(256) for _ in range(int(sys.argv[4]))))

@@ -1,5 +1,7 @@
 #include "tools/headless/replay_run.h"
 
+#include <stdlib.h>
+
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
@@ -53,6 +55,8 @@ bool enterReplayRun(ReplayRun& run, std::string& error) {
   }
   run.player = std::make_unique<ReplayPlayer>(run.replay);
   setAnswerPlayer(run.player.get());
+  // A run recorded without a sound device had no effects: neither has its playback.
+  if (run.replay.facts.effectsLoaded == 0) setenv("SDL_AUDIODRIVER", "none", 1);
   return true;
 }
 
@@ -63,6 +67,12 @@ bool startReplayRun(ReplayRun& run, std::string& error) {
             std::string(StageFilePath) + " or the built-in stages)";
     return false;
   }
+  if (!run.player) return true;
+  if (run.facts.effectsLoaded != run.replay.facts.effectsLoaded) {
+    error = run.playPath + " was recorded with other sound effects loaded than this run's";
+    return false;
+  }
+  for (int32_t e = 0; e < EffectCount; ++e) setEffectPlayingMs(e, run.replay.facts.effectMs[e]);
   return true;
 }
 
