@@ -4,17 +4,15 @@
 #include <iterator>
 
 #include "actors/actor_table.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
 #include "game/shots.h"
+#include "game/sound_effects.h"
 #include "shell/audio.h"
 
 namespace {
-constexpr int32_t HitSound = 10;
-constexpr int32_t DeflectSound = 6;
-constexpr int32_t LockOnSound = 8;
-constexpr int32_t ExtraLifeType = 47;
 constexpr double DeflectDifficulty = 0.002;
 constexpr int32_t DeflectScore = 300;
 constexpr int32_t DeflectSpread = 60;   // sideways speed -59..59
@@ -69,7 +67,7 @@ bool touches(const ContactShape& shape, const double* a, const double* b) {
 int32_t hitHard(const Actor&) { return PlayerEvent::HitHard; }
 int32_t hitSoft(const Actor&) { return PlayerEvent::HitSoft; }
 int32_t pickUp(const Actor& a) {
-  return a.type == ExtraLifeType ? PlayerEvent::ExtraLife : PlayerEvent::Coin;
+  return a.type == ActorType::ExtraLife ? PlayerEvent::ExtraLife : PlayerEvent::Coin;
 }
 
 void loseHp(Actor& a) { a.hp = saturatingAdd(a.hp, -1); }
@@ -79,7 +77,7 @@ void loseHp(Actor& a) { a.hp = saturatingAdd(a.hp, -1); }
 void takeShot(Actor& a, Shot& shot) {
   int32_t before = a.hp;
   loseHp(a);
-  if (before > 1) playEffect(HitSound);
+  if (before > 1) playEffect(Sound::ShotHit);
   shot.state = ShotState::Free;
 }
 
@@ -92,7 +90,7 @@ void deflectShot(Actor&, Shot& shot) {
   shot.vel[0] = signedRandomMod(DeflectSpread);
   shot.vel[1] = DeflectSpeed;
   shot.vel[2] = DeflectSpeed;
-  playEffect(DeflectSound);
+  playEffect(Sound::ArmourPing);
 }
 
 void takeShotAndDeflect(Actor& a, Shot& shot) {
@@ -100,14 +98,14 @@ void takeShotAndDeflect(Actor& a, Shot& shot) {
   deflectShot(a, shot);
 }
 
-struct Reaction {
+struct ReactionRow {
   int32_t (*touch)(const Actor&);       // the event posted to the player; null posts none
   void (*shotHit)(Actor&, Shot& shot);  // null: shots pass through
   bool lockable;
 };
 
 // clang-format off
-constexpr Reaction Reactions[] = {
+constexpr ReactionRow Reactions[] = {
   // touching the player  hit by a shot        lock-on
   {nullptr,               nullptr,             false},  // 0
   {hitHard,               takeShot,            true},   // 1
@@ -119,13 +117,13 @@ constexpr Reaction Reactions[] = {
 };
 // clang-format on
 
-const Reaction& reactionOf(const Actor& a) {
+const ReactionRow& reactionOf(const Actor& a) {
   int32_t r = actorReaction(a);
   if (r < 0 || r >= int32_t(std::size(Reactions))) return Reactions[0];
   return Reactions[r];
 }
 
-void touchPlayer(const Actor& a, const ContactShape& shape, const Reaction& reaction) {
+void touchPlayer(const Actor& a, const ContactShape& shape, const ReactionRow& reaction) {
   if (!reaction.touch || !touches(shape, a.pos, ThePlayer.pos)) return;
   ThePlayer.event = reaction.touch(a);
 }
@@ -136,7 +134,7 @@ bool shotCanHit(const Shot& shot) {
          shot.state == ShotState::Blast;
 }
 
-void hitByShots(Actor& a, const ContactShape& shape, const Reaction& reaction) {
+void hitByShots(Actor& a, const ContactShape& shape, const ReactionRow& reaction) {
   if (!reaction.shotHit) return;
   for (Shot& shot : ShotTable) {
     if (shotCanHit(shot) && touches(shape, a.pos, shot.pos)) reaction.shotHit(a, shot);
@@ -144,7 +142,7 @@ void hitByShots(Actor& a, const ContactShape& shape, const Reaction& reaction) {
 }
 
 // Locks on when the actor lies on screen within reach of where the player aims.
-void lockOn(int32_t slot, Actor& a, const Reaction& reaction) {
+void lockOn(int32_t slot, Actor& a, const ReactionRow& reaction) {
   if (!reaction.lockable || a.lockTimer >= 0) return;
   if (Game.lockCount < 0 || Game.lockCount >= LockListSize) return;
   const double* p = ThePlayer.pos;
@@ -158,7 +156,7 @@ void lockOn(int32_t slot, Actor& a, const Reaction& reaction) {
   a.lockTimer = LockTime;
   Game.lockList[Game.lockCount] = slot;
   Game.lockCount += 1;
-  playEffect(LockOnSound);
+  playEffect(Sound::LockOn);
 }
 }  // namespace
 
@@ -168,7 +166,7 @@ void actorContact(int32_t slot) {
   int32_t shape = actorShape(a);
   if (shape == 0) return;
   const ContactShape& contact = contactShape(shape);
-  const Reaction& reaction = reactionOf(a);
+  const ReactionRow& reaction = reactionOf(a);
   touchPlayer(a, contact, reaction);
   hitByShots(a, contact, reaction);
   lockOn(slot, a, reaction);

@@ -1,7 +1,9 @@
 #include "actors/actor_table.h"
 
-#include "actors/actor_types.h"
+#include "actors/actor_info.h"
 #include "actors/kind_updates.h"
+#include "actors/stage_sequence.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 
@@ -10,14 +12,11 @@ int32_t SpawnCursor = 0;
 int32_t PreviousWalkClock = 0;
 
 namespace {
-// A spawn entry's interval of 0 means "practically never".
-constexpr int32_t NeverInterval = 65536;
-
 // The first free slot from the cursor on, wrapping past the last; -1 when all are live.
 int32_t freeSlotFrom(int32_t cursor) {
   for (int32_t k = 0; k < ActorCount; ++k) {
     int32_t slot = int32_t((uint32_t(cursor) + uint32_t(k)) % uint32_t(ActorCount));
-    if (ActorTable[slot].type == 0) return slot;
+    if (ActorTable[slot].type == ActorType::Empty) return slot;
   }
   return -1;
 }
@@ -27,17 +26,16 @@ void copy3(double* to, const double* from) {
 }
 }  // namespace
 
-// Each flag byte is a signed byte: 0xFF reads as -1.
-int32_t actorShape(const Actor& a) { return int8_t(a.flags & 0xFF); }
-int32_t actorReaction(const Actor& a) { return int8_t((a.flags >> 8) & 0xFF); }
-int32_t actorKind(const Actor& a) { return int8_t((a.flags >> 16) & 0xFF); }
+void setActorReaction(Actor& a, int32_t reaction) {
+  a.flags = (a.flags & ~(0xFF << FlagByte::Reaction)) | ((reaction & 0xFF) << FlagByte::Reaction);
+}
 
 int32_t spawnActor(int32_t type, int32_t sprite, int32_t start, const double* pos,
                    const double* vel, const double* anchor) {
   int32_t slot = freeSlotFrom(SpawnCursor);
   if (slot < 0) return -1;
   SpawnCursor = slot + 1;
-  const ActorTypeRow& row = actorTypeRow(type);
+  const ActorInfo& row = actorInfo(type);
   Actor& a = ActorTable[slot];
   a.flags = row.flags;
   a.hp = startingHp(row.hp, Game.difficulty, Game.level);
@@ -67,26 +65,34 @@ void spawnActorExt(int32_t type, int32_t sprite, int32_t start, int32_t aux, int
 
 // Slots are visited in ascending order and each is read afresh, so an actor spawned
 // during the walk into a higher slot runs in this walk, one in a lower slot in the next.
+// A stage end's request ends the walk: the stage start that follows it frees every actor,
+// so none after it may act on the stage that is over.
 int32_t actorWalk(int32_t clock) {
   // A standing clock (the player is down) freezes contact but not the actors.
   int32_t sameClock = clock == PreviousWalkClock ? 1 : 0;
   PreviousWalkClock = clock;
   for (int32_t slot = 0; slot < ActorCount; ++slot) {
     Actor& a = ActorTable[slot];
-    if (a.type == 0) continue;
+    if (a.type == ActorType::Empty) continue;
     a.lockTimer = saturatingAdd(a.lockTimer, -1);
     if (!sameClock) actorContact(slot);
     runKindUpdate(actorKind(a), clock, slot, sameClock);
+    if (RequestedStage != NoStageRequested) break;
   }
   return ActorCount;
 }
 
-void resetActors() {
-  for (Actor& a : ActorTable) a.type = 0;
+void resetActors(TableReset how) {
+  if (how == TableReset::Zero) {
+    for (Actor& a : ActorTable) a = Actor{};
+    SpawnCursor = 0;
+    PreviousWalkClock = 0;
+  }
+  for (Actor& a : ActorTable) a.type = ActorType::Empty;
 }
 
 const Actor* linkedActor(const Actor& a) {
   if (a.link < 0 || a.link >= ActorCount) return nullptr;
   const Actor& linked = ActorTable[a.link];
-  return linked.type == 0 ? nullptr : &linked;
+  return linked.type == ActorType::Empty ? nullptr : &linked;
 }

@@ -1,6 +1,7 @@
 #include "actors/bonus_trail.h"
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
@@ -14,7 +15,6 @@
 namespace {
 constexpr int32_t KeepParam = -1;
 constexpr double TurnStep = 0.5235987755833333;  // 30 degrees
-constexpr int32_t CoinType = 48;
 constexpr double CoinSpeed = 12.0;
 constexpr int32_t PlainSprite = 108;
 constexpr int32_t BrightSprite = 110;
@@ -33,7 +33,7 @@ void speedUp(Actor& a) {
 
 void clearStage(Actor&) { ThePlayer.event = PlayerEvent::StageCleared; }
 
-void throwCoin(Actor& a) { throwBonusPickup(CoinType, CoinSpeed, a.pos); }
+void throwCoin(Actor& a) { throwBonusPickup(ActorType::Coin, CoinSpeed, a.pos); }
 
 void depart(Actor& a) {
   a.vel[0] = 4.0;

@@ -4,7 +4,7 @@
 #include "game/geometry.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 // The followers alternate: small ones that turn side-on while the one in front is more
 // ahead of them than aside, and large ones with a shadow on the ground. Each looks toward

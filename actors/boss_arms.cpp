@@ -3,26 +3,24 @@
 
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/geometry.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "shell/audio.h"
 
 // The boss with two arms. It grows each arm segment by segment over its first frames; the
 // segments hang off it and sweep with its sway, and when it is gone they fly loose.
 
 namespace {
-constexpr int32_t BossType = 38;
-constexpr int32_t ArmType = 37;
 constexpr int32_t ArmSprite = 34;
 constexpr int32_t GrowUntilAge = 48;   // a segment an arm every 8 frames: six an arm
 constexpr double ReachPerAge = 0.125;  // later segments hang farther out
 constexpr double ArmSpan = 160.0;
-constexpr int32_t RoarSound = 26;
 constexpr double FiresBeyondZ = 1600.0;
 constexpr double SwayPerAge = 0.01227184375;  // radians: a full sway every 512 frames
-constexpr int32_t LooseType = 34;
 constexpr int32_t LooseSprite = 32;
 constexpr double FallenY = 352.0;
-constexpr int32_t FigureType = 33;
 constexpr int32_t FigureSprite = 106;
 constexpr double FigureDrift = 20.0;
 constexpr int32_t StageEndsAfter = -300;
@@ -31,7 +29,7 @@ void growArms(const Actor& boss, const SpriteFrame& f) {
   if (f.age >= GrowUntilAge || (f.age & 7) != 0) return;
   for (double side : {0.0, 1.0}) {
     const double reach[3] = {side, 0.0, f.age * ReachPerAge};
-    int32_t s = spawnActor(ArmType, ArmSprite, f.age, boss.pos, reach, boss.pos);
+    int32_t s = spawnActor(ActorType::ArmSegment, ArmSprite, f.age, boss.pos, reach, boss.pos);
     if (s >= 0) ActorTable[s].link = f.slot;
   }
 }
@@ -41,7 +39,12 @@ void growArms(const Actor& boss, const SpriteFrame& f) {
 void fireFromAfar(const Actor& boss, const SpriteFrame& f) {
   if (boss.pos[2] <= FiresBeyondZ) return;
   double speed = 0.0025 * boss.pos[2] + (signedRandom() & 7);
-  fireAimed(10, 6, f.age, 128 / (1 + levelAbove(6)), speed, boss.pos, 0);
+  fireAimed({.type = ActorType::Bullet,
+             .sprite = TextureSlot::VioletOrb,
+             .period = 128 / (1 + levelAbove(6)),
+             .speed = speed,
+             .warn = false},
+            f.age, boss.pos);
 }
 
 // A segment's place: its angle on the arm (vel.x picks the arm), the boss's sway in its
@@ -56,7 +59,7 @@ void hangFrom(Actor& a, const Actor& boss, int32_t age) {
 void breakLoose(Actor& a, SpriteFrame& f) {
   a.age = 0;
   a.sprite = LooseSprite;
-  f.newType = LooseType;
+  f.newType = ActorType::TorpedoDrone;  // flies at the player on its own
   a.hp = 1;
   aimVelocity(a.pos, a.vel, (signedRandom() & 31) + 10);
   a.vel[0] += signedRandomMod(5);
@@ -66,7 +69,7 @@ void breakLoose(Actor& a, SpriteFrame& f) {
 
 void armBoss(Actor& a, SpriteFrame& f) {
   growArms(a, f);
-  if ((wrappingAdd(f.age, -512) & 1023) == 0) playEffect(RoarSound);
+  if ((wrappingAdd(f.age, -512) & 1023) == 0) playEffect(Sound::ChargeUp);
   fireFromAfar(a, f);
   a.anchor[0] = std::sin(f.age * SwayPerAge);
   a.anchor[2] = std::cos(f.age * SwayPerAge);
@@ -80,7 +83,7 @@ void armBoss(Actor& a, SpriteFrame& f) {
 // falls, and fly at the player on their own.
 void armSegment(Actor& a, SpriteFrame& f) {
   const Actor* boss = linkedActor(a);
-  if (boss != nullptr && boss->type == BossType) {
+  if (boss != nullptr && boss->type == ActorType::ArmBoss) {
     hangFrom(a, *boss, f.age);
   } else {
     breakLoose(a, f);
@@ -93,5 +96,5 @@ void armBossFalls(Actor& a) {
   handStageToEnd(a, StageEndsAfter);
   a.pos[1] = FallenY;
   const double drift[3] = {FigureDrift, 0.0, 0.0};
-  spawnActor(FigureType, FigureSprite, 0, a.pos, drift, a.anchor);
+  spawnActor(ActorType::DriftingFigure, FigureSprite, 0, a.pos, drift, a.anchor);
 }

@@ -2,7 +2,9 @@
 
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/geometry.h"
+#include "game/sound_effects.h"
 #include "shell/audio.h"
 
 // The boss with bombs and tethered satellites. It closes in, sways, then backs off
@@ -10,10 +12,8 @@
 // again. Its phase is in param; each phase ends when age reaches a multiple of its span.
 
 namespace {
-constexpr int32_t BombType = 13;
 constexpr int32_t BombSprite = 9;
-constexpr int32_t SatelliteType = 29;
-constexpr int32_t SatelliteSound = 2;
+constexpr int32_t SatelliteModel = 1;  // never drawn: the satellite draws its own model
 constexpr int32_t HurtBelow = 20;
 constexpr double HurtFactor = 0.05;
 
@@ -21,14 +21,14 @@ constexpr double HurtFactor = 0.05;
 void dropBomb(const Actor& a, int32_t age) {
   const double throwAt[3] = {20.0 * cos256((wrappingAdd(age, -1) / 2) & 127),
                              -20.0 * sin256((age / 2) & 127), 10.0};
-  spawnActor(BombType, BombSprite, 1, a.pos, throwAt, a.anchor);
+  spawnActor(ActorType::Bomb, BombSprite, 1, a.pos, throwAt, a.anchor);
 }
 
 void tetherSatellite(const Actor& a, int32_t slot) {
-  int32_t s = spawnActor(SatelliteType, 1, 0, a.pos, a.vel, a.anchor);
+  int32_t s = spawnActor(ActorType::TetheredSatellite, SatelliteModel, 0, a.pos, a.vel, a.anchor);
   if (s < 0) return;
   ActorTable[s].link = slot;
-  playEffect(SatelliteSound);
+  playEffect(Sound::Growl);
 }
 
 void closeIn(Actor& a, SpriteFrame&) { a.pos[2] -= 15.625; }

@@ -1,6 +1,9 @@
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/effects.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "shell/audio.h"
 
 // The mid-boss: it comes in, stops to fight, and after a while backs off into the depth.
@@ -11,20 +14,16 @@ constexpr int32_t StopAge = 128;
 constexpr int32_t BackOffAge = 512;
 constexpr double BackOffSpeed = 10.0;
 constexpr int32_t LeaveAfter = 700;
-constexpr int32_t HitSound = 28;
-constexpr int32_t FlashSlot = 18;
 constexpr double FlashNearer = 10.0;  // just in front of the boss
 constexpr double FlashSize = 256.0;
-constexpr int32_t CoinType = 48;
 constexpr double CoinSpeed = 8.0;
-constexpr int32_t DustSlot = 68;
 
 void flashHit(const Actor& a) {
-  playEffect(HitSound);
+  playEffect(Sound::BossHit);
   const double at[3] = {a.pos[0], a.pos[1], a.pos[2] + FlashNearer};
   const double drift[3] = {0.0, 0.0, 1.0};
   const double size[3] = {FlashSize, FlashSize, FlashSize};
-  spawnEffect(EffectType::Puff, FlashSlot, at, drift, size);
+  spawnEffect(EffectType::Puff, TextureSlot::WarningFlash, at, drift, size);
 }
 }  // namespace
 
@@ -41,6 +40,6 @@ void midBoss(Actor& a, SpriteFrame& f) {
 
 // It drops a coin as it bursts.
 void midBossFalls(Actor& a) {
-  throwPickup(CoinType, CoinSpeed, a.pos);
-  spawnEffect(EffectType::GroundBurst, DustSlot, a.pos, a.vel, a.size);
+  throwPickup(ActorType::Coin, CoinSpeed, a.pos);
+  spawnEffect(EffectType::GroundBurst, TextureSlot::DebrisLanding, a.pos, a.vel, a.size);
 }

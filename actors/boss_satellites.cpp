@@ -2,8 +2,11 @@
 
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "shell/audio.h"
 
 // The boss that sheds satellites. It bobs in depth and height where it stands, fires in
@@ -12,8 +15,11 @@
 // player. The boss's vel.x is the satellites' orbit radius, not a speed.
 
 namespace {
-constexpr int32_t SatelliteType = 25;
-constexpr int32_t SatelliteSound = 2;
+constexpr AimedFire MagentaOrbs = {.type = ActorType::SpinningBullet,
+                                   .sprite = TextureSlot::MagentaOrb,
+                                   .period = 1,
+                                   .speed = 15.0,
+                                   .warn = true};
 constexpr int32_t ReleaseAge = 512;
 constexpr int32_t HurtBelow = 20;
 constexpr double HurtFactor = 0.05;
@@ -30,10 +36,10 @@ void bob(Actor& a, int32_t age) {
 // One of two satellite pictures, at random.
 void shedSatellite(Actor& boss, int32_t slot) {
   int32_t picture = saturatingAdd(boss.sprite, (signedRandom() & 1) ? 1 : 2);
-  int32_t s = spawnActor(SatelliteType, picture, 0, boss.pos, boss.vel, boss.anchor);
+  int32_t s = spawnActor(ActorType::Satellite, picture, 0, boss.pos, boss.vel, boss.anchor);
   if (s < 0) return;
   ActorTable[s].link = slot;
-  playEffect(SatelliteSound);
+  playEffect(Sound::Growl);
 }
 
 // The centre a satellite circles: its boss while tied, its own drifting anchor once free.
@@ -71,7 +77,7 @@ void driftWithGround(Actor& a, const SpriteFrame& f) {
 
 void satelliteBoss(Actor& a, SpriteFrame& f) {
   bob(a, f.age);
-  if ((f.age & 512) == 0 && (f.age & 159) == 0) fireAimed(11, 8, 1, 1, 15.0, a.pos, 1);
+  if ((f.age & 512) == 0 && (f.age & 159) == 0) fireAimedNow(MagentaOrbs, a.pos);
   if ((f.age & 256) == 0 && f.age % sheddingPeriod() == 0) shedSatellite(a, f.slot);
   redTintBelow(f, HurtBelow, HurtFactor);
   f.rotation = SwayDegrees * sin256(f.age);

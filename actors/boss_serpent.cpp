@@ -1,6 +1,8 @@
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/geometry.h"
+#include "game/texture_slots.h"
 
 // The serpent: a head and a chain of segments, each linked to the one in front of it, all
 // winding along the same path. Once the one in front is gone a segment wastes away, so a
@@ -12,7 +14,12 @@ constexpr int32_t SegmentSprite = 3;
 constexpr int32_t WasteEachFrame = 1000;
 constexpr int32_t QuietUntilAge = 127;
 constexpr int32_t StageEndsAfter = -120;
-constexpr int32_t NoRowOfItsOwn = 0;  // dies by the default row
+constexpr int32_t NoRowOfItsOwn = ActorType::Empty;  // dies by the default row
+constexpr AimedFire Fireballs = {.type = ActorType::SpinningBullet,
+                                 .sprite = TextureSlot::GreenFireball,
+                                 .period = 1,
+                                 .speed = 15.0,
+                                 .warn = true};
 
 void slither(Actor& a, SpriteFrame& f, int32_t picture) {
   int32_t k = f.age / 4;
@@ -34,7 +41,7 @@ int32_t headPicture(int32_t age) {
 
 void serpentHead(Actor& a, SpriteFrame& f) {
   if ((f.age & 512) == 0 && (f.age & 79) == 0 && f.age > QuietUntilAge) {
-    fireAimed(11, 2, 1, 1, 15.0, a.pos, 1);
+    fireAimedNow(Fireballs, a.pos);
   }
   redTintBelow(f, 10, 0.1);
   slither(a, f, headPicture(f.age));

@@ -1,8 +1,11 @@
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "shell/audio.h"
 
 // What a fallen boss leaves: a wreck that smokes and crackles where the boss died, then
@@ -10,15 +13,11 @@
 // drifts past the fall.
 
 namespace {
-constexpr int32_t WreckType = 46;
-constexpr int32_t SmokeSlot = 17;
 constexpr double SmokeSize = 96.0;
-constexpr int32_t CrackleSound = 2;
 constexpr int32_t FallsAtAge = 256;
 constexpr int32_t StageEndsIn = -120;
 constexpr double FallPlace[3] = {0.0, 352.0, 2000.0};
 constexpr int32_t FigureFromStage = 3;
-constexpr int32_t FigureType = 44;
 constexpr int32_t FigureSprite = 78;
 
 // A puff thrown out sideways and up at random, drifting back toward the player.
@@ -27,7 +26,8 @@ void smoke(const Actor& a, int32_t age) {
   int32_t y = signedRandomMod(20);
   int32_t z = signedRandom() & 15;
   const double drift[3] = {double(x), double(y), -double(z)};
-  emitEffectEvery(SmokeSlot, age, 1, SmokeSize, a.pos, drift);
+  emitEffectEvery({.sprite = TextureSlot::SmokePuff, .period = 1, .size = SmokeSize}, age, a.pos,
+                  drift);
 }
 
 void fall(Actor& a, SpriteFrame& f) {
@@ -37,21 +37,21 @@ void fall(Actor& a, SpriteFrame& f) {
   a.vel[0] = a.vel[1] = 0.0;
   a.vel[2] = Game.depthScroll * -0.5;
   if (Game.stage >= FigureFromStage) {
-    spawnActor(FigureType, FigureSprite, 0, a.pos, a.vel, a.anchor);
+    spawnActor(ActorType::Drifter, FigureSprite, 0, a.pos, a.vel, a.anchor);
   }
-  f.newType = 0;
+  f.newType = ActorType::Empty;
 }
 }  // namespace
 
 // Stands where the boss fell; it never moves by its vel.
 void burningWreck(Actor& a, SpriteFrame& f) {
   if ((f.age & 7) == 0) smoke(a, f.age);
-  if ((f.age & 15) == 0) playEffect(CrackleSound);
+  if ((f.age & 15) == 0) playEffect(Sound::Growl);
   if (f.age >= FallsAtAge) fall(a, f);
 }
 
 void leaveWreck(const Actor& boss) {
-  int32_t s = spawnActor(WreckType, boss.sprite, 1, boss.pos, boss.vel, boss.anchor);
+  int32_t s = spawnActor(ActorType::Wreck, boss.sprite, 1, boss.pos, boss.vel, boss.anchor);
   if (s < 0) return;
   for (int i = 0; i < 3; ++i) ActorTable[s].size[i] = boss.size[i];
 }

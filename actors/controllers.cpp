@@ -5,41 +5,26 @@
 // or becomes an integer.
 
 #include <cstdint>
-#include <initializer_list>
 
+#include "actors/actor_info.h"
 #include "actors/actor_table.h"
+#include "actors/controller.h"
 #include "actors/kind_updates.h"
+#include "actors/stage_sequence.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
+#include "game/sound_effects.h"
 #include "render/primitives.h"
 #include "shell/audio.h"
 
 namespace {
 
-// The working values of one controller update.
-struct ControllerUpdate {
-  Actor& self;
-  int32_t age;      // the age before this update's increment
-  int32_t newType;  // 0 ends the controller
-};
-
-using ControllerAction = void (*)(ControllerUpdate& u);
-
-struct ControllerRow {
-  int32_t type;
-  ControllerAction act;
-};
-
 constexpr double ShadowRadius = 100.0;
-// A spawn entry's interval of 0 means "practically never".
-constexpr int32_t NeverInterval = 65536;
-constexpr int32_t SerpentHead = 42;
-constexpr int32_t SerpentSegment = 41;
 constexpr int32_t SerpentSprite = 1;
 constexpr int32_t CeilingFrames = 120;  // to come down, and again to go up
 constexpr int32_t SoundCueChannel = 3;
-constexpr int32_t StageClearSound = 18;
 constexpr double LeadPerX = 0.0625;
 
 // Every interval frames from age 0. A negative interval counts as its magnitude, as the
@@ -80,23 +65,25 @@ void emit(const Actor& c, const double* p) {
   spawnActor(c.sprite, c.aux, c.param, p, c.vel, c.anchor);
 }
 
-// 40: head first, then segments, each linked to the actor placed before it.
+}  // namespace
+
+// The serpent layout: head first, then segments, each linked to the actor placed before it.
 void layOutSerpent(ControllerUpdate& u) {
   Actor& c = u.self;
   if (!dueAt(u.age, c.interval)) return;
-  int32_t type = u.age == 0 ? SerpentHead : SerpentSegment;
+  int32_t type = u.age == 0 ? ActorType::SerpentHead : ActorType::SerpentSegment;
   int32_t s = spawnActor(type, SerpentSprite, 0, c.pos, c.vel, c.anchor);
   if (s < 0) return;
   ActorTable[s].link = c.link;
   c.link = s;
 }
 
-// 49: the wave at the emitter's own point.
+// The emitter: the wave at the emitter's own point.
 void emitWave(ControllerUpdate& u) {
   if (dueAt(u.age, u.self.interval)) emit(u.self, u.self.pos);
 }
 
-// 50, 51: the wave scattered about the emitter's point.
+// The spread emitters: the wave scattered about the emitter's point.
 void emitSpreadWave(ControllerUpdate& u) {
   const Actor& c = u.self;
   if (!dueAt(u.age, c.interval)) return;
@@ -105,7 +92,8 @@ void emitSpreadWave(ControllerUpdate& u) {
   emit(c, p);
 }
 
-// 52: the wave placed ahead of where the player is drifting; the emitter's x is not used.
+// The leading emitter: the wave placed ahead of where the player is drifting; the emitter's x is
+// not used.
 void emitLeadingWave(ControllerUpdate& u) {
   const Actor& c = u.self;
   if (!dueAt(u.age, c.interval)) return;
@@ -114,8 +102,8 @@ void emitLeadingWave(ControllerUpdate& u) {
   emit(c, p);
 }
 
-// 53: down over the first frames, held, up over the last; worked in 64 bits so lifetimes
-// near the int32 limits cannot overflow.
+// The tunnel ceiling: down over the first frames, held, up over the last; worked in 64 bits so
+// lifetimes near the int32 limits cannot overflow.
 void lowerTunnelCeiling(ControllerUpdate& u) {
   int64_t a = u.age;
   int64_t lifetime = u.self.lifetime;
@@ -125,78 +113,46 @@ void lowerTunnelCeiling(ControllerUpdate& u) {
   Game.tunnelCeiling = double(ceiling);
 }
 
-// 54: the sound is heard even when every channel is busy.
+// The sound cue: the sound is heard even when every channel is busy.
 void cueSound(ControllerUpdate& u) {
   playEffectElseCutChannel(u.self.sprite, SoundCueChannel);
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
 
-// 55: waits for age 0, clears the stage, fades out and starts the next stage at lifetime.
+// The stage end: waits for age 0, clears the stage, fades out and asks for the next stage
+// at lifetime.
 void endStage(ControllerUpdate& u) {
   if (u.age > 0) setFade(u.age);
   if (u.age == 0) {
     ThePlayer.event = PlayerEvent::StageCleared;
-    playEffect(StageClearSound);
+    playEffect(Sound::StageCleared);
   }
   if (u.age != u.self.lifetime) return;
-  startStage(wrappingAdd(Game.stage, 1) & (StageCount - 1));
-  u.newType = 0;
+  requestNextStage();
+  u.newType = ActorType::Empty;
 }
 
-// Only the events the player answers; any other number from the file posts nothing.
-bool knownPlayerEvent(int32_t event) {
-  using namespace PlayerEvent;
-  for (int32_t known :
-       {HitHard, HitSoft, ForceDash, ExtraLife, Coin, StageCleared, AllStagesCleared}) {
-    if (event == known) return true;
-  }
-  return false;
-}
-
-// 56.
+// The player event: whatever number the sprite holds is posted. One the player does not
+// answer still replaces an event posted earlier in the walk, and the player drops it.
 void postPlayerEvent(ControllerUpdate& u) {
-  if (knownPlayerEvent(u.self.sprite)) ThePlayer.event = u.self.sprite;
-  u.newType = 0;
+  ThePlayer.event = u.self.sprite;
+  u.newType = ActorType::Empty;
 }
 
-// 57: a track number outside the music table loads nothing.
+// The music load: track 0, the table's empty entry, loads "resources/" like any other
+// track: the current track goes and the load fails. A number outside the table loads
+// nothing.
 void loadTrack(ControllerUpdate& u) {
   char path[64];
   if (musicTrackPath(u.self.sprite, path, int32_t(sizeof path))) loadMusicTrack(path);
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
 
-// 58: aux rides along unused; the command itself ignores codes it does not know.
+// The music command: aux rides along unused; the command itself ignores codes it does not know.
 void commandMusic(ControllerUpdate& u) {
   musicCommand(u.self.sprite);
-  u.newType = 0;
+  u.newType = ActorType::Empty;
 }
-
-// clang-format off
-constexpr ControllerRow ControllerRows[] = {
-  // type  action
-  {40,     layOutSerpent},       // serpent layout
-  {49,     emitWave},            // emitter
-  {50,     emitSpreadWave},      // spread emitter
-  {51,     emitSpreadWave},      // spread emitter
-  {52,     emitLeadingWave},     // leading emitter
-  {53,     lowerTunnelCeiling},  // tunnel ceiling
-  {54,     cueSound},            // sound cue
-  {55,     endStage},            // stage end
-  {56,     postPlayerEvent},     // player event
-  {57,     loadTrack},           // music load
-  {58,     commandMusic},        // music command
-};
-// clang-format on
-
-ControllerAction controllerAction(int32_t type) {
-  for (const ControllerRow& row : ControllerRows) {
-    if (row.type == type) return row.act;
-  }
-  return nullptr;
-}
-
-}  // namespace
 
 // A controller acts only on frames where the stage clock moved: while the player is down
 // nothing is emitted, nothing ages and nothing is drawn. The age is read before its
@@ -209,9 +165,9 @@ int32_t updateController(int32_t, int32_t slot, int32_t sameClock) {
   ControllerUpdate u{c, c.age, c.type};
   // Held at the top: an age of INT_MAX is past any lifetime and ends this update.
   c.age = saturatingAdd(u.age, 1);
-  if (ControllerAction act = controllerAction(c.type)) act(u);
+  if (ControllerAction act = actorInfo(c.type).behaviour.controller) act(u);
   drawShadow(c.pos[0], c.pos[1], c.pos[2], ShadowRadius, ShadowRadius);
-  if (c.lifetime <= u.age) u.newType = 0;
+  if (c.lifetime <= u.age) u.newType = ActorType::Empty;
   c.type = u.newType;
   return u.newType;
 }

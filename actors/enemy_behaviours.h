@@ -2,8 +2,19 @@
 #include "actors/actor_table.h"
 #include "actors/sprite_actor.h"
 
-// The behaviour routines of the ordinary sprite actors, by family. The behaviour table
-// names one per type.
+// The behaviour routines of the ordinary sprite actors, by family, and what they leave
+// when they die. The actor table names one of each per type.
+
+// Remains: bursts of the explosion slots, the falling picture of the actor, a shard.
+void groundBurst(Actor& a);
+void blastBurst(Actor& a);
+void dustBurst(Actor& a);
+void emptyBalloonFalls(Actor& a);
+void wreckFalls(Actor& a);
+void bombFalls(Actor& a);
+void shardFlies(Actor& a);
+void burstAndShard(Actor& a);
+void wreckBurns(Actor& a);
 
 // Bullets and pick-ups.
 void driftAndFade(Actor& a, SpriteFrame& f);
@@ -45,7 +56,7 @@ void burningWreck(Actor& a, SpriteFrame& f);
 void leaveWreck(const Actor& boss);
 
 // The mid-boss, the boss with two arms and the serpent, one file each. What they leave when
-// they fall goes with them; the death table names it.
+// they fall goes with them; their death row names it.
 void midBoss(Actor& a, SpriteFrame& f);
 void midBossFalls(Actor& a);
 void armBoss(Actor& a, SpriteFrame& f);

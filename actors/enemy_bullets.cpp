@@ -1,6 +1,8 @@
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/effects.h"
+#include "game/texture_slots.h"
 
 // Enemy bullets, the bomb that turns into one, and the pick-ups, which fly the same way.
 
@@ -8,8 +10,7 @@ namespace {
 constexpr int32_t OpaqueUntil = 450;  // then fades out over the last 50 frames
 constexpr int32_t GoneAt = 500;
 constexpr double DegreesPerFrame = 10.0;
-constexpr int32_t PuffSlot = 17;
-constexpr int32_t SpinningBulletType = 12;
+constexpr int32_t PuffSlot = TextureSlot::SmokePuff;
 constexpr double BombBulletSpeed = 12.0;
 }  // namespace
 
@@ -25,7 +26,7 @@ void spinningBullet(Actor& a, SpriteFrame& f) {
 }
 
 void trailingBullet(Actor& a, SpriteFrame& f) {
-  if ((f.age & 15) == 0) emitTrail(a, f.age, 1, 0.0, 0.0);
+  if ((f.age & 15) == 0) emitTrail(a, f.age, {.period = 1, .below = 0.0, .rise = 0.0});
   spinningBullet(a, f);
 }
 
@@ -37,7 +38,12 @@ void bomb(Actor& a, SpriteFrame& f) {
     spawnEffect(EffectType::Puff, PuffSlot, a.pos, still, a.size);
   }
   if ((f.age & 63) == 0) {
-    fireAimed(SpinningBulletType, a.sprite, 1, 1, BombBulletSpeed, a.pos, 1);
-    f.newType = 0;
+    fireAimedNow({.type = ActorType::TrailingBullet,
+                  .sprite = a.sprite,
+                  .period = 1,
+                  .speed = BombBulletSpeed,
+                  .warn = true},
+                 a.pos);
+    f.newType = ActorType::Empty;
   }
 }

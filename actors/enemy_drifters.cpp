@@ -1,5 +1,6 @@
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 
@@ -10,10 +11,8 @@ namespace {
 constexpr double SwingDegrees = 30.0;
 constexpr double SwingWidth = 128.0;
 constexpr double DropBelowY = 224.0;
-constexpr int32_t ExtraLifeType = 47;
 constexpr double ThrowSpeed = 10.0;
 constexpr int32_t EmptyBalloonSprite = 39;
-constexpr int32_t DrifterType = 44;
 }  // namespace
 
 // Held still while the clock stands, when the ground does not move.
@@ -34,11 +33,11 @@ void carrier(Actor& a, SpriteFrame& f) {
   f.rotation = SwingDegrees * sin256(f.age);
   a.pos[0] -= SwingWidth * sin256(truncInt32(f.rotation));
   if (a.pos[1] > DropBelowY) {
-    throwPickup(ExtraLifeType, ThrowSpeed, a.pos);
+    throwPickup(ActorType::ExtraLife, ThrowSpeed, a.pos);
     a.sprite = EmptyBalloonSprite;
     a.vel[1] = 0.0;
     a.vel[2] = -Game.depthScroll;
-    f.newType = DrifterType;
+    f.newType = ActorType::Drifter;
   }
   standardExit(f);
 }

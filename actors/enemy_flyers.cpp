@@ -2,12 +2,32 @@
 
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/geometry.h"
+#include "game/texture_slots.h"
 
 // Flyers that glide across, hop, hunt and dive at the player.
 
 namespace {
 constexpr double HopLift = 0.0625;
+constexpr Trail EngineSmoke = {.period = 8, .below = 192.0, .rise = 2.0};
+
+// Cyan diamonds, unwarned, every period frames.
+constexpr AimedFire diamonds(int32_t period) {
+  return {.type = ActorType::SpinningBullet,
+          .sprite = TextureSlot::CyanDiamond,
+          .period = period,
+          .speed = 10.0,
+          .warn = false};
+}
+// Plain violet orbs every 256 frames, twice as often above the level.
+AimedFire violetOrbs(int32_t level) {
+  return {.type = ActorType::Bullet,
+          .sprite = TextureSlot::VioletOrb,
+          .period = 256 / (1 + levelAbove(level)),
+          .speed = 8.0,
+          .warn = false};
+}
 }  // namespace
 
 // Flaps straight on, facing the way it flies.
@@ -39,7 +59,7 @@ void hunter(Actor& a, SpriteFrame& f) {
     if ((f.age & 255) == 0) a.vel[0] = -a.vel[0];
     a.pos[1] += ((f.age & 255) - 128) * 0.125;
     a.pos[0] += a.vel[0];
-    fireAimed(11, 7, f.age, 128, 10.0, a.pos, 0);
+    fireAimed(diamonds(128), f.age, a.pos);
     f.drawSprite = saturatingAdd(f.drawSprite, (f.age & 64) == 0 ? 3 : 2);
   }
   faceMotion(a, f);
@@ -49,7 +69,7 @@ void hunter(Actor& a, SpriteFrame& f) {
 void divingRay(Actor& a, SpriteFrame& f) {
   if (f.age == 128) {
     aimVelocity(a.pos, a.vel, 8.0);
-    fireAimed(11, 7, 1, 1, 10.0, a.pos, 0);
+    fireAimedNow(diamonds(1), a.pos);
   }
   moveActor(a);
   leanWhileLocked(a, f, -6.0);
@@ -61,8 +81,8 @@ void torpedoDrone(Actor& a, SpriteFrame& f) {
     aimVelocity(a.pos, a.vel, -a.vel[2]);
     a.vel[1] = 0.0;
   }
-  emitTrail(a, f.age, 8, 192.0, 2.0);
-  fireAimed(10, 6, f.age, 256 / (1 + levelAbove(9)), 8.0, a.pos, 0);
+  emitTrail(a, f.age, EngineSmoke);
+  fireAimed(violetOrbs(9), f.age, a.pos);
   glider(a, f);
 }
 
@@ -70,8 +90,8 @@ void torpedoDrone(Actor& a, SpriteFrame& f) {
 // more in depth than across.
 void gunship(Actor& a, SpriteFrame& f) {
   if (f.age == 128) aimVelocity(a.pos, a.vel, 30.0);
-  fireAimed(10, 6, wrappingAdd(f.age, 128), 256 / (1 + levelAbove(8)), 8.0, a.pos, 0);
-  emitTrail(a, f.age, 8, 32.0, 0.0);
+  fireAimed(violetOrbs(8), wrappingAdd(f.age, 128), a.pos);
+  emitTrail(a, f.age, {.period = 8, .below = 32.0, .rise = 0.0});
   moveActor(a);
   // -1 < vel.x / vel.z < 1, without dividing by a zero vel.z.
   if (std::fabs(a.vel[0]) < std::fabs(a.vel[2])) f.drawSprite = saturatingAdd(f.drawSprite, 1);

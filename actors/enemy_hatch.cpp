@@ -2,7 +2,9 @@
 
 #include "actors/enemy_behaviours.h"
 #include "actors/enemy_ops.h"
+#include "game/actor_type.h"
 #include "game/geometry.h"
+#include "game/texture_slots.h"
 
 // The armoured hatch: it flies in, opens every 128 frames to fire (shots reach its core only
 // while it is open, otherwise they bounce off), then backs away and comes again. Its stage
@@ -12,26 +14,22 @@ namespace {
 constexpr int32_t ShutSprite = 81;
 constexpr int32_t AjarSprite = 82;
 constexpr int32_t OpenSprite = 83;
-constexpr int32_t OpenReaction = 1;   // hit and locked on
-constexpr int32_t ShutReaction = 4;   // shots bounce off
+constexpr int32_t OpenReaction = Reaction::Lockable;
+constexpr int32_t ShutReaction = Reaction::Deflect;
 constexpr double ComeInSpeed = 30.0;  // depth per frame
 constexpr double BackOffSpeed = 20.0;
 constexpr double Grey = 0.4;
-
-void setReaction(Actor& a, int32_t reaction) {
-  a.flags = (a.flags & ~0xFF00) | ((reaction & 0xFF) << 8);
-}
 
 // Every 128 frames: ajar, open, ajar, shut, with a shot at the middle of the opening.
 void openAndClose(Actor& a, int32_t age) {
   if ((wrappingAdd(age, 24) & 127) == 0) a.sprite = AjarSprite;
   if ((wrappingAdd(age, 16) & 127) == 0) {
     a.sprite = OpenSprite;
-    setReaction(a, OpenReaction);
+    setActorReaction(a, OpenReaction);
   }
   if ((wrappingAdd(age, -16) & 127) == 0) {
     a.sprite = AjarSprite;
-    setReaction(a, ShutReaction);
+    setActorReaction(a, ShutReaction);
   }
   if ((wrappingAdd(age, -24) & 127) == 0) a.sprite = ShutSprite;
 }
@@ -48,7 +46,12 @@ void glideIn(Actor& a, SpriteFrame& f) {
 
 void openAndFire(Actor& a, SpriteFrame& f) {
   openAndClose(a, f.age);
-  fireAimed(11, 1, f.age, 128, 10.0, a.pos, 1);
+  fireAimed({.type = ActorType::SpinningBullet,
+             .sprite = TextureSlot::OrangeOrb,
+             .period = 128,
+             .speed = 10.0,
+             .warn = true},
+            f.age, a.pos);
   if (f.age > 599) {
     f.param = 3;
     vec3Scale(a.vel, -1.0);

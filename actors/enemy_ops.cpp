@@ -2,18 +2,19 @@
 
 #include <cmath>
 
+#include "game/actor_type.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "render/draw_queue.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
-#include "shell/texture_upload.h"
 
 namespace {
-constexpr int32_t ShotSound = 13;
-constexpr int32_t PickupSound = 14;
-constexpr int32_t WarningSlot = 18;
+constexpr int32_t WarningSlot = TextureSlot::WarningFlash;
 constexpr int32_t WarningLead = 12;       // the flash starts this many frames before a shot
 constexpr int32_t WarningFrames = 16;     // and shows for this many
 constexpr double WarningSize = 64.0;      // half-extent of the flash
@@ -22,10 +23,8 @@ constexpr int32_t SecondVolleyLevel = 7;  // above it a slower bullet goes with 
 constexpr int32_t PickupSlot = 12;
 constexpr int32_t CoinPickupSlot = 13;
 constexpr int32_t BonusPickupSlot = 49;
-constexpr int32_t CoinPickupType = 48;
 constexpr double PickupTarget[3] = {0.0, 240.0, 0.0};  // the middle of the player's plane
-constexpr int32_t PuffEffect = 2;
-constexpr int32_t TrailSlot = 17;
+constexpr int32_t TrailSlot = TextureSlot::SmokePuff;
 constexpr double TrailSize = 64.0;
 constexpr double HalfTurn = 3.1415926535;
 constexpr double FullTurn = 6.283185307;
@@ -44,7 +43,7 @@ void throwToward(int32_t type, int32_t sprite, double speed, const double* posit
   directionTo(position, PickupTarget, diff, vel);
   vec3Scale(vel, speed);
   spawnActor(type, sprite, 0, position, vel, PickupTarget);
-  playEffect(PickupSound);
+  playEffect(Sound::PickUpThrown);
 }
 }  // namespace
 
@@ -55,25 +54,30 @@ double aimVelocity(const double* position, double* velocity, double speed) {
   return distance;
 }
 
-int32_t fireAimed(int32_t type, int32_t sprite, int32_t age, int32_t period, double speed,
-                  const double* position, int32_t warn) {
+int32_t fireAimed(const AimedFire& fire, int32_t age, const double* position) {
+  const int32_t period = fire.period;
   if (period < 1) return 0;
-  if (warn != 0 && wrappingAdd(age, WarningLead) % period < WarningFrames) {
+  if (fire.warn && wrappingAdd(age, WarningLead) % period < WarningFrames) {
     queueWarningFlash(position);
   }
   if (age % period != 0) return 0;
   const double noAnchor[3] = {0.0, 0.0, 0.0};
   double u[3];
-  aimVelocity(position, u, speed);
-  if (Game.level > SecondVolleyLevel) spawnActor(type, sprite, 0, position, u, noAnchor);
+  aimVelocity(position, u, fire.speed);
+  if (Game.level > SecondVolleyLevel) spawnActor(fire.type, fire.sprite, 0, position, u, noAnchor);
   vec3Scale(u, Game.difficulty * 0.2 + 1.0);
-  spawnActor(type, sprite, 0, position, u, noAnchor);
-  playEffect(ShotSound);
+  spawnActor(fire.type, fire.sprite, 0, position, u, noAnchor);
+  playEffect(Sound::EnemyShot);
   return 0;
 }
 
+void fireAimedNow(AimedFire fire, const double* position) {
+  fire.period = 1;
+  fireAimed(fire, 1, position);
+}
+
 int32_t throwPickup(int32_t type, double speed, const double* position) {
-  throwToward(type, type == CoinPickupType ? CoinPickupSlot : PickupSlot, speed, position);
+  throwToward(type, type == ActorType::Coin ? CoinPickupSlot : PickupSlot, speed, position);
   return 0;
 }
 
@@ -106,11 +110,11 @@ double clampRange(double v, double high, double low) {
   return v;
 }
 
-int32_t emitEffectEvery(int32_t sprite, int32_t age, int32_t period, double size,
-                        const double* position, const double* velocity) {
-  if (period < 1 || age % period != 0) return 0;
-  const double puffSize[3] = {size, size, size};
-  spawnEffect(PuffEffect, sprite, position, velocity, puffSize);
+int32_t emitEffectEvery(const Puffs& puffs, int32_t age, const double* position,
+                        const double* velocity) {
+  if (puffs.period < 1 || age % puffs.period != 0) return 0;
+  const double puffSize[3] = {puffs.size, puffs.size, puffs.size};
+  spawnEffect(EffectType::Puff, puffs.sprite, position, velocity, puffSize);
   return 0;
 }
 
@@ -124,7 +128,7 @@ void addScoreTimesLevel(int32_t points) {
 void moveActor(Actor& a) { vec3Add(a.pos, a.vel); }
 
 void leaveWhen(SpriteFrame& f, bool condition) {
-  if (condition) f.newType = 0;
+  if (condition) f.newType = ActorType::Empty;
 }
 
 void standardExit(SpriteFrame& f) { leaveWhen(f, f.age > 500 || !f.inView); }
@@ -133,10 +137,10 @@ void animate(SpriteFrame& f, int32_t k) {
   if ((f.age & k) == 0) f.drawSprite = saturatingAdd(f.drawSprite, 1);
 }
 
-void emitTrail(const Actor& a, int32_t age, int32_t period, double below, double rise) {
-  const double at[3] = {a.pos[0], a.pos[1] + below, a.pos[2]};
-  const double back[3] = {-a.vel[0], -a.vel[1] - rise, -a.vel[2]};
-  emitEffectEvery(TrailSlot, age, period, TrailSize, at, back);
+void emitTrail(const Actor& a, int32_t age, const Trail& trail) {
+  const double at[3] = {a.pos[0], a.pos[1] + trail.below, a.pos[2]};
+  const double back[3] = {-a.vel[0], -a.vel[1] - trail.rise, -a.vel[2]};
+  emitEffectEvery({.sprite = TrailSlot, .period = trail.period, .size = TrailSize}, age, at, back);
 }
 
 void faceMotion(const Actor& a, SpriteFrame& f) {
@@ -153,8 +157,8 @@ void redTintBelow(SpriteFrame& f, int32_t n, double factor) {
 }
 
 void handStageToEnd(const Actor& boss, int32_t start) {
-  constexpr int32_t StageEndType = 55, FadeFrames = 200;
-  spawnActorExt(StageEndType, 0, start, 0, 0, FadeFrames, boss.pos, boss.vel, boss.anchor);
+  constexpr int32_t FadeFrames = 200;
+  spawnActorExt(ActorType::StageEnd, 0, start, 0, 0, FadeFrames, boss.pos, boss.vel, boss.anchor);
 }
 
 int32_t levelAbove(int32_t n) { return Game.level > n ? 1 : 0; }

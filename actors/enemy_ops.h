@@ -10,12 +10,20 @@
 // velocity = the unit vector from position toward the player times speed (zero when they
 // coincide); answers the distance.
 double aimVelocity(const double* position, double* velocity, double speed);
-// Fires a bullet of the type and sprite at the player when age is a multiple of period,
-// two from level 8 on, with the shot sound; with warn set, shows the warning flash from 12
-// frames before each shot for 16 frames. A period below 1 never fires nor warns.
-int32_t fireAimed(int32_t type, int32_t sprite, int32_t age, int32_t period, double speed,
-                  const double* position, int32_t warn);
-// Throws a pick-up of the type (an extra life, or a coin as type 48) from position
+// A shooter's fire at the player.
+struct AimedFire {
+  int32_t type;    // the bullet's actor type
+  int32_t sprite;  // and its texture slot
+  int32_t period;  // a shot when the age is a multiple of it; below 1 never fires nor warns
+  double speed;
+  bool warn;  // shows the warning flash from 12 frames before each shot for 16 frames
+};
+// Fires a bullet at the player from position when age is a multiple of the period, two
+// from level 8 on, with the shot sound.
+int32_t fireAimed(const AimedFire& fire, int32_t age, const double* position);
+// One shot now, whatever the fire's period.
+void fireAimedNow(AimedFire fire, const double* position);
+// Throws a pick-up of the type (an extra life, or a coin) from position
 // toward the middle of the player's plane.
 int32_t throwPickup(int32_t type, double speed, const double* position);
 // The same, drawn as the bonus pick-up.
@@ -26,9 +34,15 @@ void turnToward(const double* position, const double* target, double* velocity, 
 double headingOf(double x, double z);
 // v held between low and high.
 double clampRange(double v, double high, double low);
-// A drifting puff of the sprite when age is a multiple of period (never for a period below 1).
-int32_t emitEffectEvery(int32_t sprite, int32_t age, int32_t period, double size,
-                        const double* position, const double* velocity);
+// Drifting puffs of a picture, one when the age is a multiple of the period (never for a
+// period below 1), size by size.
+struct Puffs {
+  int32_t sprite;
+  int32_t period;
+  double size;
+};
+int32_t emitEffectEvery(const Puffs& puffs, int32_t age, const double* position,
+                        const double* velocity);
 
 // Adds points times the level to the score.
 void addScoreTimesLevel(int32_t points);
@@ -43,9 +57,14 @@ void leaveWhen(SpriteFrame& f, bool condition);
 void standardExit(SpriteFrame& f);
 // Shows the next picture while (age AND k) is 0.
 void animate(SpriteFrame& f, int32_t k);
-// A grey puff behind the actor when age is a multiple of period: below is added to its y,
-// and it drifts against the actor's motion, rising by rise.
-void emitTrail(const Actor& a, int32_t age, int32_t period, double below, double rise);
+// A grey puff behind the actor when age is a multiple of the period: below is added to its
+// y, and it drifts against the actor's motion, rising by rise.
+struct Trail {
+  int32_t period;
+  double below;
+  double rise;
+};
+void emitTrail(const Actor& a, int32_t age, const Trail& trail);
 // Mirrors the picture while the actor moves right.
 void faceMotion(const Actor& a, SpriteFrame& f);
 // Leans by the angle while the actor is locked on.

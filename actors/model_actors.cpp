@@ -1,19 +1,26 @@
 #include <cmath>
 
+#include "actors/actor_info.h"
 #include "actors/actor_table.h"
 #include "actors/enemy_ops.h"
 #include "actors/kind_updates.h"
+#include "actors/model_actor.h"
+#include "actors/sprite_actor.h"
+#include "game/actor_type.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
 #include "shell/audio.h"
 
 // The actors drawn as lit models: the targets that ride the scrolling ground and the
 // satellite a boss lets out on a tether. Each update moves the actor, queues its model
-// (the queue lays its shadow) and, once its hit points are gone, scores and bursts it.
+// (the queue lays its shadow) and, once its hit points are gone, dies by its type's death
+// row.
 
 namespace {
 // The cone ahead of the player, 55 degrees either side of straight into the depth.
@@ -36,20 +43,6 @@ constexpr int32_t OrbitEnds = 240;
 constexpr int32_t DashEnds = 384;
 constexpr int32_t SatelliteLastAge = 511;
 constexpr double DashSpeed = 40.0;
-constexpr int32_t OrbitSound = 13;
-
-// What one update of a model actor works out before it draws the actor.
-struct ModelFrame {
-  int32_t type;
-  int32_t age;  // before this update's increment
-  int32_t newType;
-  int32_t model;
-  double rotation = 0.0;  // degrees
-  double tint[4] = {1.0, 1.0, 1.0, 1.0};
-  bool drawn;
-  double distance;  // to the player
-  double toPlayer[3];
-};
 
 bool inCone(const Actor& a) {
   double polar[2];
@@ -71,23 +64,6 @@ ModelFrame beginFrame(Actor& a) {
   return f;
 }
 
-// Rides the ground toward the camera, but only while it scrolls, and goes once it has
-// passed the camera or grown too old. A depth that is not a number has passed too, rather
-// than holding its slot.
-void rideGround(Actor& a, ModelFrame& f) {
-  if (Game.depthScroll != 0.0) {
-    a.pos[0] -= Game.sideScroll;
-    a.pos[2] -= Game.depthScroll;
-    moveActor(a);
-  }
-  if (f.age > GroundTargetLastAge || !(a.pos[2] >= PassedZ)) f.newType = 0;
-}
-
-void spinAndRide(Actor& a, ModelFrame& f) {
-  f.rotation = wrappingAdd(wrappingTimes(5, f.age), 30);
-  rideGround(a, f);
-}
-
 // The boss a satellite is tied to; nullptr when the link names no slot.
 const Actor* tetherBoss(const Actor& a) {
   return a.link >= 0 && a.link < ActorCount ? &ActorTable[a.link] : nullptr;
@@ -96,14 +72,53 @@ const Actor* tetherBoss(const Actor& a) {
 // Circles the boss at the radius anchor x and the height anchor y, humming now and then;
 // it dies with the boss.
 void orbitBoss(Actor& a, int32_t age, const Actor* boss) {
-  if (!boss || boss->type == 0) a.hp = 0;
+  if (!boss || boss->type == ActorType::Empty) a.hp = 0;
   if (boss) {
     int32_t angle = wrappingTimes(4, age);
     a.pos[0] = cos256(angle) * a.anchor[0] + boss->pos[0];
     a.pos[1] = boss->pos[1] + a.anchor[1];
     a.pos[2] = sin256(angle) * a.anchor[0] + boss->pos[2];
   }
-  if ((wrappingAdd(age, 24) & 63) == 0) playEffect(OrbitSound);
+  if ((wrappingAdd(age, 24) & 63) == 0) playEffect(Sound::EnemyShot);
+}
+
+// The explosion sits on the ground, as wide as the tower is high.
+void burstOnGround(Actor& a, int32_t effectSprite) {
+  a.size[0] = a.size[1] * 0.8;
+  a.pos[1] = GroundY - a.size[1];
+  spawnEffect(EffectType::GroundBurst, effectSprite, a.pos, a.vel, a.size);
+}
+
+void drawModelActor(const Actor& a, const ModelFrame& f) {
+  if (!f.drawn) return;
+  double depthFactor = 1.0;
+  if (a.pos[2] > FullSizeWithin) depthFactor = (FarthestDrawn - a.pos[2]) * ShrinkPerUnit;
+  double distanceFactor = 1.0;
+  double lift = 0.0;
+  if (f.distance > FullSizeWithin) {
+    distanceFactor = (FarthestDrawn - f.distance) * ShrinkPerUnit;
+    lift = (f.distance - FullSizeWithin) * SinkPerUnit;
+  }
+  queueDraw(a.pos[0], a.pos[1] + lift, a.pos[2], distanceFactor * a.size[0],
+            depthFactor * a.size[1], f.rotation, f.tint, f.model, ModelDrawKind);
+}
+}  // namespace
+
+// Rides the ground toward the camera, but only while it scrolls, and goes once it has
+// passed the camera or grown too old. A depth that is not a number has passed too, rather
+// than holding its slot.
+void rideGroundTarget(Actor& a, ModelFrame& f) {
+  if (Game.depthScroll != 0.0) {
+    a.pos[0] -= Game.sideScroll;
+    a.pos[2] -= Game.depthScroll;
+    moveActor(a);
+  }
+  if (f.age > GroundTargetLastAge || !(a.pos[2] >= PassedZ)) f.newType = ActorType::Empty;
+}
+
+void spinningTarget(Actor& a, ModelFrame& f) {
+  f.rotation = wrappingAdd(wrappingTimes(5, f.age), 30);
+  rideGroundTarget(a, f);
 }
 
 // Orbits, dashes at the player, flies back and dies, drawn at every step with its tether.
@@ -131,95 +146,36 @@ void tetheredSatellite(Actor& a, ModelFrame& f) {
   f.drawn = true;
 }
 
-// The explosion sits on the ground, as wide as the tower is high.
-void burstOnGround(Actor& a, int32_t effectSprite) {
-  a.size[0] = a.size[1] * 0.8;
-  a.pos[1] = GroundY - a.size[1];
-  spawnEffect(EffectType::GroundBurst, effectSprite, a.pos, a.vel, a.size);
-}
-
-void towerFalls(Actor& a) {
+// The death rows score and sound; these add what is particular to each target.
+void towerBursts(Actor& a) {
   Game.difficulty += 0.01;
-  addScoreTimesLevel(2000);
-  burstOnGround(a, (signedRandom() & 7) == 0 ? 64 : 60);
-  playEffect(5);
+  burstOnGround(a, (signedRandom() & 7) == 0 ? TextureSlot::Blast : TextureSlot::Fireball);
 }
 
-void armouredTowerFalls(Actor& a) {
+// The armour's points come with the row, then those of the tower within.
+void armouredTowerBursts(Actor& a) {
   Game.difficulty += 0.04;
-  addScoreTimesLevel(8000);
   Game.difficulty += 0.01;
   addScoreTimesLevel(2000);
-  burstOnGround(a, 64);
-  playEffectElseCutChannel(5, 1);
+  burstOnGround(a, TextureSlot::Blast);
 }
 
-void burstsInAir(Actor& a) {
+// The heavy target's points come with the row, then those of the burst.
+void heavyTargetBursts(Actor& a) {
   addScoreTimesLevel(2000);
-  playEffect(4);
-  spawnEffect(EffectType::GroundBurst, 60, a.pos, a.vel, a.size);
+  spawnEffect(EffectType::GroundBurst, TextureSlot::Fireball, a.pos, a.vel, a.size);
 }
-
-void floaterFalls(Actor& a) {
-  addScoreTimesLevel(8000);
-  burstsInAir(a);
-}
-
-struct ModelRow {
-  int32_t type;
-  void (*behave)(Actor& a, ModelFrame& f);
-  void (*dies)(Actor& a);
-};
-
-// clang-format off
-constexpr ModelRow ModelRows[] = {
-  // type  behaviour          death
-  {1,      rideGround,        towerFalls},
-  {2,      rideGround,        armouredTowerFalls},
-  {3,      rideGround,        burstsInAir},
-  {4,      rideGround,        floaterFalls},
-  {5,      spinAndRide,       floaterFalls},
-  {29,     tetheredSatellite, burstsInAir},
-};
-// Any other type stands where it is and dies as the plainest.
-constexpr ModelRow DefaultRow =
-  {0,      nullptr,           burstsInAir};
-// clang-format on
-
-const ModelRow& modelRow(int32_t type) {
-  for (const ModelRow& row : ModelRows) {
-    if (row.type == type) return row;
-  }
-  return DefaultRow;
-}
-
-void drawModelActor(const Actor& a, const ModelFrame& f) {
-  if (!f.drawn) return;
-  double depthFactor = 1.0;
-  if (a.pos[2] > FullSizeWithin) depthFactor = (FarthestDrawn - a.pos[2]) * ShrinkPerUnit;
-  double distanceFactor = 1.0;
-  double lift = 0.0;
-  if (f.distance > FullSizeWithin) {
-    distanceFactor = (FarthestDrawn - f.distance) * ShrinkPerUnit;
-    lift = (f.distance - FullSizeWithin) * SinkPerUnit;
-  }
-  queueDraw(a.pos[0], a.pos[1] + lift, a.pos[2], distanceFactor * a.size[0],
-            depthFactor * a.size[1], f.rotation, f.tint, f.model, ModelDrawKind);
-}
-}  // namespace
-
 int32_t updateModelActor(int32_t, int32_t slot, int32_t) {
   if (slot < 0 || slot >= ActorCount) return 0;
   Actor& a = ActorTable[slot];
   ModelFrame f = beginFrame(a);
-  const ModelRow& row = modelRow(f.type);
-  if (row.behave) row.behave(a, f);
+  if (ModelBehaviour behave = actorInfo(f.type).behaviour.model) behave(a, f);
   drawModelActor(a, f);
   if (a.hp > 0) {
     a.type = f.newType;
     return f.newType;
   }
-  row.dies(a);
-  a.type = 0;
+  runDeathRow(a, f.type);
+  a.type = ActorType::Empty;
   return 0;
 }

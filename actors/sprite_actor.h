@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "actors/actor_info.h"
 #include "actors/actor_table.h"
 
 // What one update of a sprite actor (kind 1) works out before it draws the actor. Made
@@ -23,11 +24,5 @@ struct SpriteFrame {
   int32_t newType;      // 0 ends the actor; another type takes over from the next frame
 };
 
-// The behaviour of one actor type, run once a frame from the sprite actor's update.
-using SpriteBehaviour = void (*)(Actor& a, SpriteFrame& f);
-
-// The behaviour of a type, or nullptr for a type that has none.
-SpriteBehaviour spriteBehaviour(int32_t type);
-
-// Score, sound and explosion of an actor that dies as newType.
+// Score, sound and remains of an actor that dies as newType, by that type's death row.
 void runDeathRow(Actor& a, int32_t newType);

@@ -1,10 +1,11 @@
 #include "actors/actor_table.h"
 #include "actors/kind_updates.h"
 #include "actors/sprite_actor.h"
+#include "game/actor_type.h"
 #include "game/geometry.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 // The frame every sprite actor goes through: its type's behaviour, the edges of the field,
 // death, and its picture with a shadow on the ground.
@@ -52,14 +53,14 @@ int32_t updateSpriteActor(int32_t, int32_t slot, int32_t) {
   if (slot < 0 || slot >= ActorCount) return 0;
   Actor& a = ActorTable[slot];
   SpriteFrame f = beginFrame(a, slot);
-  if (SpriteBehaviour behave = spriteBehaviour(a.type)) behave(a, f);
-  if (outsideField(a)) f.newType = 0;
+  if (SpriteBehaviour behave = actorInfo(a.type).behaviour.sprite) behave(a, f);
+  if (outsideField(a)) f.newType = ActorType::Empty;
   if (f.hpAtEntry <= 0) {
     runDeathRow(a, f.newType);
-    f.newType = 0;
+    f.newType = ActorType::Empty;
   }
   drawSpriteActor(a, f);
-  if (f.newType == 0) a.lockTimer = 0;
+  if (f.newType == ActorType::Empty) a.lockTimer = 0;
   a.type = f.newType;
   a.param = f.param;
   return f.newType;

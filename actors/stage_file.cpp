@@ -1,9 +1,6 @@
 #include "actors/stage_file.h"
 
 #include <bit>
-#include <cstdio>
-
-#include "shell/file_buffer.h"
 
 namespace {
 // Where each field sits in a record: the one layout that reading and writing both follow.
@@ -90,18 +87,4 @@ void encodeStageSequence(const SpawnEntry (&sequence)[StageCount][StageEntryCoun
       file += StageRecordBytes;
     }
   }
-}
-
-// All or nothing: a short, long or half-read file would mix its stages with the built-in
-// ones, so only a whole file of the exact size replaces them.
-int32_t loadStageFile(const char* path) {
-  auto file = readFile(path);
-  if (!file) return 0;
-  if (file->data.size() != size_t(StageFileBytes)) {
-    std::printf("Stage file not used: %zu bytes read, %d expected.\r\n", file->data.size(),
-                StageFileBytes);
-    return 0;
-  }
-  decodeStageSequence(file->data.data(), StageSequence);
-  return 1;
 }

@@ -16,7 +16,3 @@ void encodeSpawnEntry(const SpawnEntry& e, uint8_t* record);
 // The whole sequence from, or to, StageFileBytes bytes of a stage file.
 void decodeStageSequence(const uint8_t* file, SpawnEntry (&sequence)[StageCount][StageEntryCount]);
 void encodeStageSequence(const SpawnEntry (&sequence)[StageCount][StageEntryCount], uint8_t* file);
-// Replaces the whole StageSequence with the file at path when it is exactly StageFileBytes
-// long and read whole; otherwise the table stays as it is and one line says so. 1 when
-// loaded.
-int32_t loadStageFile(const char* path);

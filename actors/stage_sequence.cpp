@@ -4,7 +4,6 @@
 
 #include "actors/actor_table.h"
 #include "actors/builtin_stages.h"
-#include "actors/stage_file.h"
 
 SpawnEntry StageSequence[StageCount][StageEntryCount];
 SequenceState Sequence;
@@ -35,8 +34,6 @@ void useBuiltInSequence() {
       StageSequence[s][i] = i < used ? stage.entries[i] : SpawnEntry{};
   }
 }
-
-int32_t loadStageSequence() { return loadStageFile(StageFilePath); }
 
 void resetSequence(int32_t stage) {
   Sequence.nextIndex = 0;

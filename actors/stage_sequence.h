@@ -13,9 +13,19 @@ struct SpawnEntry {
   double vel[3];
   double anchor[3];
   int32_t aux;
-  int32_t interval;  // 0 reaches the actor as 65536
+  int32_t interval;  // 0 reaches the actor as NeverInterval
   int32_t lifetime;
 };
+
+// A spawn entry's interval of 0 means "practically never": the actor gets this one.
+constexpr int32_t NeverInterval = 65536;
+
+// The sequence fires one entry a frame at most, each once the stage clock has reached its
+// time. With a clock that moves every frame, an entry due at time fires on this frame when
+// the one before it fired on previous (-1 for the first).
+constexpr int64_t entryFireFrame(int64_t time, int64_t previous) {
+  return time > previous + 1 ? time : previous + 1;
+}
 
 // The scripts of the eight stages, 100 entries each, sorted by time within a stage; the
 // used entries first, the rest all zero. Entry i of stage s is record s * 100 + i of the
@@ -32,8 +42,6 @@ extern SequenceState Sequence;
 
 // Puts the built-in scripts back in the table (they are there from program start).
 void useBuiltInSequence();
-// Loads "resources/stgseq.data" when present and whole, else keeps the scripts there are.
-int32_t loadStageSequence();
 // Rewinds the sequence to the first entry of the stage's script.
 void resetSequence(int32_t stage);
 // Fires at most one due spawn entry; answers 0.

@@ -4,7 +4,7 @@
 #include "game/geometry.h"
 #include "render/ground_plane.h"
 #include "render/quads.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 namespace {
 constexpr int32_t GroundSlot = 128;

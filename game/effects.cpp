@@ -2,10 +2,12 @@
 
 #include "game/game_state.h"
 #include "game/geometry.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
-#include "shell/texture_upload.h"
 
 Effect EffectTable[EffectTableSize];
 int32_t EffectCursor = 0;
@@ -17,10 +19,6 @@ constexpr double LandingY = 400.0;  // falling effects land once they pass it
 constexpr double FallSpeed = 50.0;
 constexpr double BombBurstY = 240.0;
 constexpr double BombBurstSize = 240.0;
-constexpr int32_t DebrisBurstSlot = 68;
-constexpr int32_t BombBurstSlot = 64;
-constexpr int32_t DebrisSound = 4;
-constexpr int32_t BombSound = 5;
 constexpr int32_t BurstLastAge = 31;  // 32 updates
 constexpr int32_t BurstFadeAge = 24;
 constexpr int32_t PuffLastAge = 20;      // 21 updates
@@ -68,8 +66,8 @@ void groundVelocity(Effect& e) {
 void landDebris(Effect& e) {
   groundVelocity(e);
   e.pos[1] = GroundPlaneY - e.size[1];
-  spawnEffect(EffectType::GroundBurst, DebrisBurstSlot, e.pos, e.vel, e.size);
-  playEffect(DebrisSound);
+  spawnEffect(EffectType::GroundBurst, TextureSlot::DebrisLanding, e.pos, e.vel, e.size);
+  playEffect(Sound::GroundBlast);
 }
 
 void landBomb(Effect& e) {
@@ -77,8 +75,8 @@ void landBomb(Effect& e) {
   e.pos[1] = BombBurstY;
   e.size[0] = BombBurstSize;
   e.size[1] = BombBurstSize;
-  spawnEffect(EffectType::GroundBurst, BombBurstSlot, e.pos, e.vel, e.size);
-  playEffect(BombSound);
+  spawnEffect(EffectType::GroundBurst, TextureSlot::Blast, e.pos, e.vel, e.size);
+  playEffect(Sound::BigExplosion);
 }
 
 // Falls upside down and lands as a ground burst. The burst may be written onto this very
@@ -147,6 +145,10 @@ int32_t updateEffects(int32_t) {
   return EffectTableSize;
 }
 
-void resetEffects() {
+void resetEffects(TableReset how) {
+  if (how == TableReset::Zero) {
+    for (Effect& e : EffectTable) e = Effect{};
+    EffectCursor = 0;
+  }
   for (Effect& e : EffectTable) e.type = 0;
 }

@@ -1,6 +1,8 @@
 #pragma once
 #include <cstdint>
 
+#include "game/table_reset.h"
+
 // Effect types; 0 is a free record.
 namespace EffectType {
 constexpr int32_t GroundBurst = 1;
@@ -30,5 +32,5 @@ void spawnEffect(int32_t type, int32_t textureSlot, const double* pos, const dou
                  const double* size);
 // Moves, ages and queues every live effect; answers EffectTableSize.
 int32_t updateEffects(int32_t clock);
-// Frees every effect (the cursor stays).
-void resetEffects();
+// Frees every effect (the cursor stays); a Zero reset zeroes them and rewinds the cursor.
+void resetEffects(TableReset how = TableReset::FreeSlots);

@@ -1,14 +1,13 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 constexpr int32_t StageCount = 8;
 constexpr int32_t LockListSize = 4;
 constexpr int32_t PositionHistorySize = 128;
 
 // The variables of one game. Created zeroed, never freed; a new game overwrites them.
-// The coin count is CoinCount, banked with the preferences.
 struct GameState {
   int32_t stage;       // 0..7: the stage script and backdrop row
   int32_t stageClock;  // frames into the stage; -1 when the game is over
@@ -30,6 +29,20 @@ struct GameState {
 };
 extern GameState Game;
 
+// Coins banked between runs: the preferences read it at start-up and write it at the save.
+extern int32_t CoinCount;
+
+// The stage a stage end asked for during the actor walk; the game's flow starts it right
+// after the walk. NoStageRequested when none is asked for.
+constexpr int32_t NoStageRequested = -1;
+extern int32_t RequestedStage;
+// Asks for the stage after the current one (past the last, the first).
+void requestNextStage();
+
+// The fade-in of a stage, in frames, and the ground's speed toward the camera.
+constexpr int32_t FadeInFrames = 100;
+constexpr double GroundSpeed = 32.0;
+
 // The point the camera follows: it chases the player; the title holds y at 240.
 struct FocusPoint {
   double x, y;
@@ -45,16 +58,10 @@ struct StageBackdrop {
 };
 extern const StageBackdrop StageBackdrops[StageCount];
 
-int32_t startNewGame(int32_t startStage);
-int32_t startStage(int32_t stage);
-// Empties the actor and effect tables, rewinds the stage sequence, clears the history.
-int32_t resetStageTables();
+// Clears the positions a boss keeps.
+void resetPositionHistory();
 // Fade level n / 100 below 100 frames, else fully black.
 void setFade(int32_t frames);
-// One frame of play; answers Play, Pause or RecordScore.
-GameMode playStep();
-// One frame of the attract demo; answers Title.
-GameMode demoStep();
 // Sky, far and near layers, ceiling and ground, drawn at once; answers the new scroll.
 int32_t drawBackdrop(int32_t clock);
 // Moves the camera focus toward the player and sets the side and depth scroll.

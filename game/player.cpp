@@ -4,12 +4,13 @@
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/shots.h"
+#include "game/sound_effects.h"
+#include "game/texture_slots.h"
 #include "render/draw_queue.h"
 #include "render/primitives.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
 #include "shell/input.h"
-#include "shell/preferences.h"
-#include "shell/texture_upload.h"
 
 Player ThePlayer;
 int32_t FireTimer = 0;
@@ -22,15 +23,7 @@ constexpr int32_t DashSlot = 56;
 constexpr int32_t FallingSlot = 57;
 constexpr int32_t CrashedSlot = 58;
 constexpr int32_t PromptSlot = 59;
-constexpr int32_t PuffSlot = 16;
-
-// Sound effects.
-constexpr int32_t DashSound = 1;
-constexpr int32_t PickUpSound = 11;
-constexpr int32_t HitSound = 16;
-constexpr int32_t RespawnSound = 17;
-constexpr int32_t ContinueSound = 19;
-constexpr int32_t GameOverSound = 20;
+constexpr int32_t PuffSlot = TextureSlot::DustPuff;
 
 constexpr double Step = 4.0;
 constexpr double SingleAxisBoost = 1.41421356;  // one axis alone moves as far as a diagonal
@@ -149,11 +142,11 @@ void flying(PlayerStep& s) {
   using namespace PlayerEvent;
   if (s.pos[1] > DashHeight && (s.b || s.event == ForceDash)) {
     enter(s, PlayerState::Dash);
-    playSound(DashSound);
+    playSound(Sound::Dash);
   }
   if (s.event == HitHard || s.event == HitSoft) {
     enter(s, PlayerState::Falling);
-    forceSound(HitSound);
+    forceSound(Sound::PlayerHit);
   }
   if (s.event == Coin || s.event == ExtraLife) {
     if (s.event == Coin) {
@@ -162,7 +155,7 @@ void flying(PlayerStep& s) {
       Game.lives = saturatingAdd(Game.lives, 1);
     }
     enter(s, PlayerState::Recovering);
-    forceSound(PickUpSound);
+    forceSound(Sound::PickUpGained);
   }
   if (s.event == StageCleared) enter(s, PlayerState::StageClear);
   recovering(s);
@@ -188,7 +181,7 @@ void clearing(PlayerStep& s) {
   // Kept waiting too long for the next stage: a life, and back into play at once.
   if (s.c > ClearTimeOut) {
     Game.lives = saturatingAdd(Game.lives, 1);
-    forceSound(PickUpSound);
+    forceSound(Sound::PickUpGained);
     s.state = PlayerState::Recovering;
   }
   s.clock = saturatingAdd(s.clock, 1);
@@ -196,7 +189,7 @@ void clearing(PlayerStep& s) {
 
 void dash(PlayerStep& s) {
   if (s.event == PlayerEvent::HitHard) {
-    forceSound(HitSound);
+    forceSound(Sound::PlayerHit);
     enter(s, PlayerState::Falling);
   }
   if (s.event == PlayerEvent::StageCleared) enter(s, PlayerState::StageClear);
@@ -220,11 +213,11 @@ void landAfterFall(PlayerStep& s) {
   double d = Game.difficulty;
   if (Game.stage + 1.0 <= d && d <= MaxDifficulty) Game.difficulty = d - 1.0;
   if (Game.lives >= 1) {
-    playSound(RespawnSound);
+    playSound(Sound::LifeLost);
   } else if (CoinCount > 0) {
     s.pos[0] = -1.0;
     s.state = PlayerState::ContinuePrompt;
-    playSound(RespawnSound);
+    playSound(Sound::LifeLost);
   } else {
     s.state = PlayerState::Crashed;
   }
@@ -241,7 +234,7 @@ void crashed(PlayerStep& s) {
   s.pos[1] = Ground;
   queueWithShadow(s, Ground, 0.0, CrashedSlot);
   if (s.c > CrashFrames) {
-    playSound(GameOverSound);
+    playSound(Sound::GameOver);
     enter(s, PlayerState::GameOver);
   }
 }
@@ -253,7 +246,7 @@ void acceptContinue(PlayerStep& s) {
   enter(s, PlayerState::Recovering);
   int32_t score = saturatingAdd(Game.score, 1);
   if (score % 10 != 0) Game.score = score;
-  playSound(ContinueSound);
+  playSound(Sound::ContinueTaken);
 }
 
 // Standing on the left half and pressing A continues, on the right half declines.
@@ -264,7 +257,7 @@ void continuePrompt(PlayerStep& s) {
   queueWithShadow(s, Ground, 0.0, PromptSlot);
   if (s.c > ContinueTimeOut || (s.a && s.pos[0] > 0.0)) {
     enter(s, PlayerState::GameOver);
-    playSound(GameOverSound);
+    playSound(Sound::GameOver);
   }
 }
 

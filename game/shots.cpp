@@ -1,18 +1,18 @@
 #include "game/shots.h"
 
-#include "actors/actor_table.h"
+#include "game/actor_record.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
+#include "game/sound_effects.h"
 #include "render/draw_queue.h"
 #include "render/model_table.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
-#include "shell/texture_upload.h"
 
 Shot ShotTable[ShotCount];
 
 namespace {
-constexpr int32_t ShotSound = 0;
 constexpr double ShotSpeed = 100.0;
 constexpr double GroundLevel = 400.0;  // the player's lowest height: shots fly level there
 constexpr double SpreadPerX = 0.2;
@@ -133,7 +133,7 @@ int32_t fireShot(double x, double y, double z) {
   double vx = ThePlayer.pos[0] * SpreadPerX;
   double vy = Game.tunnelCeiling == 0.0 ? (ThePlayer.pos[1] - GroundLevel) * ClimbPerY : 0.0;
   int32_t slot = lowestFreeShot();
-  playEffect(ShotSound);
+  playEffect(Sound::PlayerShot);
   if (slot == ShotCount) return ShotCount;
   Shot& shot = ShotTable[slot];
   if (lockWaiting()) {

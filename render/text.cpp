@@ -1,14 +1,15 @@
 #include "render/text.h"
 
 #include "render/quads.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 uint32_t SmallFontTiles[SmallFontGlyphs];
 uint32_t LargeFontTiles[LargeFontGlyphs];
 
 namespace {
 constexpr int32_t MaxLineLength = 64;
-constexpr int32_t FirstGlyphCode = 32;
+constexpr int32_t FirstGlyphCode = SmallFontSheet.firstSlot;
+static_assert(LargeFontSheet.firstSlot == FirstGlyphCode);
 constexpr int32_t NearestFilter = 0;  // glyphs stay sharp whatever the texture setting
 
 int32_t drawText(const uint32_t* tiles, int32_t glyphs, double x, double y, double z, double size,
@@ -25,10 +26,8 @@ int32_t drawText(const uint32_t* tiles, int32_t glyphs, double x, double y, doub
 }  // namespace
 
 void loadFonts() {
-  uploadTextureTiles("resources/smallfont.PNG", 16, 16, SmallFontGlyphs, SmallFontTiles, true,
-                     NearestFilter);
-  uploadTextureTiles("resources/largefont.PNG", 32, 32, LargeFontGlyphs, LargeFontTiles, true,
-                     NearestFilter);
+  uploadSheetTiles(SmallFontSheet, SmallFontTiles, NearestFilter);
+  uploadSheetTiles(LargeFontSheet, LargeFontTiles, NearestFilter);
 }
 
 int32_t drawSmallText(double x, double y, double z, double size, const double* colour,

@@ -1,9 +1,11 @@
 #pragma once
 #include <cstdint>
 
+#include "render/texture_sheets.h"
+
 // The two bitmap fonts: one texture per glyph, the glyph of code c at entry c - 32.
-constexpr int32_t SmallFontGlyphs = 128;  // codes 32..159, 16 x 16 pixels
-constexpr int32_t LargeFontGlyphs = 96;   // codes 32..127, 32 x 32 pixels
+constexpr int32_t SmallFontGlyphs = SmallFontSheet.tiles;  // codes 32..159, 16 x 16 pixels
+constexpr int32_t LargeFontGlyphs = LargeFontSheet.tiles;  // codes 32..127, 32 x 32 pixels
 extern uint32_t SmallFontTiles[SmallFontGlyphs];
 extern uint32_t LargeFontTiles[LargeFontGlyphs];
 

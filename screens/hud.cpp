@@ -11,7 +11,6 @@
 #include "screens/format_digits.h"
 #include "screens/text_colours.h"
 #include "shell/clock.h"
-#include "shell/preferences.h"
 
 namespace {
 using namespace TextColour;

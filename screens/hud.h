@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 // The captions over the stage, by the player state the last player step left.
 void drawStageCaptions();

@@ -5,15 +5,9 @@
 #include "screens/format_digits.h"
 #include "shell/calendar.h"
 
+int32_t HighlightedRank = 0;
+
 namespace {
-// Only a test that never loaded the preferences runs without the image; then nothing
-// is recorded.
-bool rankingHeld() { return Preferences.data.size() >= size_t(PreferencesSize); }
-
-void setRankScore(int32_t entry, int32_t score) {
-  setPrefWord(PrefOffset::RankScores + 4 * entry, score);
-}
-
 int32_t positionFor(int32_t score) {
   for (int32_t p = 0; p < RankedEntries; ++p) {
     if (rankScore(p) <= score) return p;
@@ -37,6 +31,8 @@ int32_t insertScore(int32_t score) {
   stampDate(rankText(p));
   return p;
 }
+
+void rankFinishedGame(int32_t score) { HighlightedRank = insertScore(score); }
 
 void stampDate(char* text) {
   CalendarDate d = localDate();

@@ -5,8 +5,6 @@
 #include "screens/ranking.h"
 #include "screens/text_colours.h"
 #include "screens/title.h"
-#include "shell/frame_step.h"
-#include "shell/preferences.h"
 
 namespace {
 constexpr int32_t ShownEntries = UnrankedEntry + 1;  // the eight ranked and the one below
@@ -33,7 +31,7 @@ int32_t drawRankEntry(int32_t i, double y) {
   formatDigits(rankScore(i), score, ScoreDigits);
   char text[RankTextSize + 1];
   copyRankText(i, text);
-  const double* colour = i == LoopState.highlightedRank ? Red : Yellow;
+  const double* colour = i == HighlightedRank ? Red : Yellow;
   return drawSmallText(line.scoreX, y, TextDepth, line.size, colour, score) +
          drawSmallText(24.0, y, TextDepth, line.size, Green, text);
 }

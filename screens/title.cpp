@@ -1,22 +1,22 @@
 #include "screens/title.h"
 
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
+#include "game/sound_effects.h"
 #include "render/quads.h"
 #include "render/text.h"
+#include "render/texture_upload.h"
 #include "screens/ranking_display.h"
 #include "screens/text_colours.h"
 #include "shell/audio.h"
 #include "shell/input.h"
-#include "shell/preferences.h"
-#include "shell/texture_upload.h"
 
 TitleScreenState TitleScreen = {0, 0, 1, 224, 229};
 
 namespace {
 constexpr int32_t MainPicture = 224, MainLogo = 229;
 constexpr int32_t AltPicture = 226, AltLogo = 227;
-constexpr int32_t MainLogoEffect = 21, AltLogoEffect = 30, CoinEffect = 14;
 constexpr int32_t FirstCoinSlot = 28;  // two coins, then their second frame at 30 and 31
 
 // Frame counts at which phases move on.
@@ -45,12 +45,12 @@ void drawLogo(double z, double angle, const double* colour) {
 void stopMusic(GameMode&) {
   musicCommand(MusicCommand::Stop);
   T.timer = 0;
-  moveTo(1);
+  moveTo(TitlePhase::Picture);
 }
 
 void showPicture(GameMode&) {
   drawFullScreenPicture(T.pictureSlot, White);
-  if (T.timer == PictureFrames) moveTo(2);
+  if (T.timer == PictureFrames) moveTo(TitlePhase::SoundLogo);
 }
 
 // The picture darkens evenly while the logo turns twice and comes forward, fading in.
@@ -65,9 +65,9 @@ void spinInLogo(GameMode&) {
 }
 
 void soundTheLogo(GameMode& result) {
-  playEffect(T.pictureSlot == MainPicture ? MainLogoEffect : AltLogoEffect);
+  playEffect(T.pictureSlot == MainPicture ? Sound::TitleAppears : Sound::AltTitleAppears);
   T.timer = 0;
-  moveTo(3);
+  moveTo(TitlePhase::SpinLogo);
   spinInLogo(result);
 }
 
@@ -80,20 +80,20 @@ void waitForStart(GameMode& result) {
     result = Mode::NewGame;
     waitStartReleased();
   }
-  if (T.timer == TitleUntil) moveTo(5);
+  if (T.timer == TitleUntil) moveTo(TitlePhase::StartDemo);
 }
 
 void startDemo(GameMode&) {
   T.timer = 0;
   startNewGame(T.demoCounter & 3);
   T.demoCounter = wrappingAdd(T.demoCounter, 1);
-  moveTo(6);
+  moveTo(TitlePhase::Demo);
 }
 
 void playDemo(GameMode&) {
   ++T.timer;
   demoStep();
-  if (T.timer == DemoUntil) moveTo(7);
+  if (T.timer == DemoUntil) moveTo(TitlePhase::EndDemo);
 }
 
 void endDemo(GameMode&) {
@@ -108,7 +108,7 @@ void showRankingPicture(GameMode&) {
 
 void showRanking(GameMode&) {
   drawRankingTable(T.timer);
-  if (T.timer == RankingUntil) moveTo(10);
+  if (T.timer == RankingUntil) moveTo(TitlePhase::ChoosePictures);
 }
 
 // Seven cycles in eight show the main picture.
@@ -122,7 +122,7 @@ void choosePictures(GameMode&) {
 
 void enterAfterGame(GameMode&) {
   T.timer = 0;
-  moveTo(CoinCount >= CoinsWithoutBonus ? 7 : TitlePhase::CoinBonus);
+  moveTo(CoinCount >= CoinsWithoutBonus ? TitlePhase::EndDemo : TitlePhase::CoinBonus);
 }
 
 // A free coin for a player who is running short.
@@ -131,10 +131,10 @@ void grantCoin(GameMode&) {
   drawTexturedQuad(-32.0, 400.0, 240.0, 32.0, 32.0, 0.0, White, textureForSlot(slot));
   drawTexturedQuad(32.0, 400.0, 240.0, 32.0, 32.0, 0.0, White, textureForSlot(slot + 1));
   if (T.timer == CoinFrame) {
-    playEffect(CoinEffect);
+    playEffect(Sound::PickUpThrown);
     CoinCount = saturatingAdd(CoinCount, 1);
   }
-  if (T.timer == CoinBonusEnd) moveTo(7);
+  if (T.timer == CoinBonusEnd) moveTo(TitlePhase::EndDemo);
 }
 
 void restartCycle(GameMode&) {
@@ -147,19 +147,19 @@ struct TitlePhaseRow {
   void (*run)(GameMode& result);
 };
 const TitlePhaseRow TitlePhases[] = {
-    {0, stopMusic},           // -> 1
-    {1, showPicture},         // -> 2 at 240
-    {2, soundTheLogo},        // -> 3, run at once
-    {3, spinInLogo},          // -> 4 at 360
-    {4, waitForStart},        // -> 5 at 1000
-    {5, startDemo},           // -> 6
-    {6, playDemo},            // -> 7 at 1500
-    {7, endDemo},             // -> 8
-    {8, showRankingPicture},  // -> 9 at 60
-    {9, showRanking},         // -> 10 at 1000
-    {10, choosePictures},     // -> 0
-    {20, enterAfterGame},     // -> 7 with 9 coins or more, else 21
-    {21, grantCoin},          // -> 7 at 180
+    {TitlePhase::StopMusic, stopMusic},                // -> Picture
+    {TitlePhase::Picture, showPicture},                // -> SoundLogo at 240
+    {TitlePhase::SoundLogo, soundTheLogo},             // -> SpinLogo, run at once
+    {TitlePhase::SpinLogo, spinInLogo},                // -> PressStart at 360
+    {TitlePhase::PressStart, waitForStart},            // -> StartDemo at 1000
+    {TitlePhase::StartDemo, startDemo},                // -> Demo
+    {TitlePhase::Demo, playDemo},                      // -> EndDemo at 1500
+    {TitlePhase::EndDemo, endDemo},                    // -> RankingPicture
+    {TitlePhase::RankingPicture, showRankingPicture},  // -> Ranking at 60
+    {TitlePhase::Ranking, showRanking},                // -> ChoosePictures at 1000
+    {TitlePhase::ChoosePictures, choosePictures},      // -> StopMusic
+    {TitlePhase::AfterGame, enterAfterGame},           // -> EndDemo with 9 coins, else CoinBonus
+    {TitlePhase::CoinBonus, grantCoin},                // -> EndDemo at 180
 };
 
 void runPhase(GameMode& result) {

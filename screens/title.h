@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 // The attract cycle's own state, stepped once a frame in the Title mode.
 struct TitleScreenState {
@@ -14,12 +14,21 @@ struct TitleScreenState {
 extern TitleScreenState TitleScreen;
 void resetTitleScreen();
 
-// The phases the mode machine enters by the entry value of titleStep.
+// The phases of the attract cycle, in the order they run; the mode machine enters some by
+// the entry value of titleStep. After a game the cycle joins at AfterGame.
 namespace TitlePhase {
-constexpr int32_t FirstPhase = 0;
+constexpr int32_t StopMusic = 0;
+constexpr int32_t FirstPhase = StopMusic;
+constexpr int32_t Picture = 1;
+constexpr int32_t SoundLogo = 2;
+constexpr int32_t SpinLogo = 3;
 constexpr int32_t PressStart = 4;
+constexpr int32_t StartDemo = 5;
+constexpr int32_t Demo = 6;
+constexpr int32_t EndDemo = 7;
 constexpr int32_t RankingPicture = 8;
 constexpr int32_t Ranking = 9;
+constexpr int32_t ChoosePictures = 10;
 constexpr int32_t AfterGame = 20;
 constexpr int32_t CoinBonus = 21;
 }  // namespace TitlePhase

@@ -10,25 +10,6 @@
 
 int32_t MusicSwitch = 1;
 
-const char* const MusicTrackFiles[MusicTrackCount] = {
-    "",                   // 0: none
-    "BreakingNow.ogg",    // 1
-    "SurfAvenue.ogg",     // 2
-    "TradingPlaces.ogg",  // 3
-    "TVStarTonight.ogg",  // 4
-    "PopNews60.ogg",      // 5
-    "NowWeDance.ogg",     // 6
-    "EndlessRoad20.ogg",  // 7
-    "bgm00.mp3",          // 8
-    "bgm01.mp3",          // 9
-    "bgm02.mp3",          // 10
-    "bgm03.mp3",          // 11
-    "bgm04.mid",          // 12
-    "bgm05.mid",          // 13
-    "bgm06.mid",          // 14
-    "bgm07.mid",          // 15
-};
-
 AudioLog TheAudioLog;
 
 namespace {
@@ -176,7 +157,7 @@ void loadMusicTrack(const char* path) {
 }
 
 bool musicTrackPath(int32_t track, char* path, int32_t size) {
-  if (track < 1 || track >= MusicTrackCount || size < 1) return false;
+  if (track < 0 || track >= MusicTrackCount || size < 1) return false;
   std::snprintf(path, static_cast<size_t>(size), "resources/%s", MusicTrackFiles[track]);
   return true;
 }

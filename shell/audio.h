@@ -1,13 +1,13 @@
 #pragma once
 #include <cstdint>
 
+#include "shell/music_tracks.h"
+
 constexpr int32_t EffectCount = 31;
 constexpr int32_t MixChannels = 8;
-constexpr int32_t MusicTrackCount = 16;  // entry 0 is empty
 
 // Music switch (settings word 0): when 0 no track is loaded and music commands do nothing.
 extern int32_t MusicSwitch;
-extern const char* const MusicTrackFiles[MusicTrackCount];
 
 namespace MusicCommand {
 constexpr int32_t Pause = 1;
@@ -29,7 +29,8 @@ int32_t playEffect(int32_t effect);
 int32_t playEffectElseCutChannel(int32_t effect, int32_t channel);
 // Replaces the current track ("resources/" + file name).
 void loadMusicTrack(const char* path);
-// Builds "resources/<file>" for a track number 1..15; false for any other number.
+// Builds "resources/<file>" for a track number 0..15 (track 0 has no file: the path is the
+// folder, which no track loads from); false for any other number.
 bool musicTrackPath(int32_t track, char* path, int32_t size);
 void musicCommand(int32_t code);
 bool effectLoaded(int32_t effect);

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <cstring>
+#include <utility>
 
 #include "shell/file_system.h"
 
@@ -44,6 +45,13 @@ std::unique_ptr<LoadedFile> readFile(const char* path) {
   std::printf("Read Succeed.\r\n");
   recordPath(*file, path, static_cast<int32_t>(length));
   return file;
+}
+
+bool readWholeFile(const char* path, std::vector<uint8_t>& bytes) {
+  std::unique_ptr<LoadedFile> file = readFile(path);
+  if (!file) return false;
+  bytes = std::move(file->data);
+  return true;
 }
 
 std::unique_ptr<LoadedFile> createFile(int32_t length, const char* path) {

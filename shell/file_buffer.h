@@ -14,6 +14,8 @@ struct LoadedFile {
 // Each prints its outcome on standard output ("Open Error.", "Read Succeed.", ...).
 // Read file: null when the file cannot be opened.
 std::unique_ptr<LoadedFile> readFile(const char* path);
+// readFile's bytes alone: false when the file cannot be opened.
+bool readWholeFile(const char* path, std::vector<uint8_t>& bytes);
 // Create file: a zero-filled buffer of the given length. Whether the file can be saved is
 // tried beside it (see write-back), but nothing appears at the path itself until
 // write-back puts the whole file there. Null when it cannot be opened.

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 constexpr uint32_t FramePeriodMs = 17;
 

@@ -2,7 +2,9 @@
 
 #include <chrono>
 
+#include "game/game_flow.h"
 #include "game/game_state.h"
+#include "game/sound_effects.h"
 #include "render/camera.h"
 #include "render/draw_queue.h"
 #include "render/fade.h"
@@ -13,15 +15,13 @@
 #include "shell/clock.h"
 #include "shell/input.h"
 
-// Entry 0 is highlighted until a game has ended in this run.
-FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0, 0};
+FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0};
 int32_t FrameSkipSetting = 2;
 ModeWorkTime LastModeWork = {0, 0.0};
 
 namespace {
-constexpr int32_t NewGameEffect = 22;
 constexpr int32_t LateFrameDrawEvery = 60;  // setting 1 still draws one late frame in 60
-constexpr int32_t ReturnToTitleEntry = -20;
+constexpr int32_t ReturnToTitleEntry = -TitlePhase::AfterGame;
 
 double msSince(std::chrono::steady_clock::time_point start) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
@@ -46,7 +46,7 @@ GameMode modeWork(GameMode m) {
     case Mode::Play: ++LoopState.modeFrameCounter; return playStep();
     case Mode::RecordScore:
       musicCommand(MusicCommand::Pause);
-      LoopState.highlightedRank = insertScore(Game.score);
+      rankFinishedGame(Game.score);
       return Mode::ReturnToTitle;
     case Mode::ReturnToTitle: return titleStep(ReturnToTitleEntry);
     case Mode::EnterTitle: LoopState.modeFrameCounter = 1; return titleStep(0);
@@ -101,8 +101,8 @@ GameMode sceneStep(GameMode m) {
   LastModeWork = {m, msSince(start)};
   int32_t now = tick();
   // (A frame whose draws were hidden is never shown, even if the work changed the setting.)
-  bool skip = hidden || frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting,
-                                     LoopState.frameCounter);
+  bool skip = hidden ||
+              frameSkipped(now, LoopState.lastFrameTick, FrameSkipSetting, LoopState.frameCounter);
   LoopState.lastFrameTick = now;
   if (skip) {
     drawQueuedScene(-1);
@@ -116,7 +116,7 @@ GameMode sceneStep(GameMode m) {
 }
 
 GameMode beginNewGame(int32_t startStage) {
-  playEffect(NewGameEffect);
+  playEffect(Sound::NewGame);
   LoopState.modeFrameCounter = 0;
   startNewGame(startStage);
   return Mode::Play;
@@ -147,4 +147,7 @@ GameMode frameStep(GameMode m) {
   return r;
 }
 
-void resetFrameLoopState() { LoopState = {Mode::EnterTitle, 0, 0, 0, 0}; }
+void resetFrameLoopState() {
+  LoopState = {Mode::EnterTitle, 0, 0, 0};
+  HighlightedRank = 0;
+}

@@ -1,7 +1,7 @@
 #pragma once
 #include <cstdint>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 // What the mode machine keeps between frames.
 struct FrameLoopState {
@@ -9,7 +9,6 @@ struct FrameLoopState {
   int32_t modeFrameCounter;  // frames spent in Play and Title
   int32_t frameCounter;      // every scene step, drawn or skipped
   int32_t lastFrameTick;     // tick of the previous scene step
-  int32_t highlightedRank;   // ranking entry of the game just finished
 };
 extern FrameLoopState LoopState;
 // Frame-skip setting: 1 automatic, k >= 2 draws every (k - 1)-th frame.

@@ -118,5 +118,7 @@ int32_t keyHeld(int32_t key) {
 }
 
 void waitStartReleased() {
-  while (startHeld()) inputSource().spinWait();
+  while (startHeld()) spinInputWait();
 }
+
+void spinInputWait() { inputSource().spinWait(); }

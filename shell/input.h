@@ -37,3 +37,6 @@ int32_t escapePressed();
 int32_t keyHeld(int32_t key);
 // Waits (spinning, no frame runs) until START is let go.
 void waitStartReleased();
+// One turn of a loop that waits on the keys: the real keyboard changes on its own, a
+// scripted one moves on to its next frame.
+void spinInputWait();

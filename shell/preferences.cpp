@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cstring>
 
+#include "game/game_state.h"
 #include "shell/file_system.h"
 #include "shell/input.h"
 
 LoadedFile Preferences;
-int32_t CoinCount = 0;
 
 namespace {
 // Settings written into a new file: music on, detail level 3, draw every frame, nearest.
@@ -73,6 +73,12 @@ void setPrefWord(int32_t offset, int32_t value) {
   writeWord(&Preferences.data.at(offset + 3) - 3, value);
 }
 int32_t settingsWord(SettingsWord word) { return prefWord(PrefOffset::Settings + 4 * word); }
+bool rankingHeld() { return Preferences.data.size() >= size_t(PreferencesSize); }
+
+void setRankScore(int32_t entry, int32_t score) {
+  setPrefWord(PrefOffset::RankScores + 4 * entry, score);
+}
+
 int32_t rankScore(int32_t entry) { return prefWord(PrefOffset::RankScores + 4 * entry); }
 char* rankText(int32_t entry) {
   return reinterpret_cast<char*>(

@@ -1,6 +1,7 @@
 #pragma once
 #include <cstdint>
 
+#include "screens/ranking_store.h"
 #include "shell/file_buffer.h"
 
 // The preferences record is the image of "bravin.pref": 2536 bytes of little-endian
@@ -17,21 +18,14 @@ constexpr int32_t RankTexts = 0x64C;   // ten 32-byte texts
 constexpr int32_t Integrity = 0x78C;
 }  // namespace PrefOffset
 
-constexpr int32_t RankEntries = 10;
-constexpr int32_t RankTextSize = 32;
-
 enum SettingsWord { SettingMusic, SettingMeshDetail, SettingFrameSkip, SettingTextureFilter };
 
 // The record image; always at least PreferencesSize bytes once loaded or created.
 extern LoadedFile Preferences;
-// Coins banked between runs, kept apart from the image until the save.
-extern int32_t CoinCount;
 
 int32_t prefWord(int32_t offset);
 void setPrefWord(int32_t offset, int32_t value);
 int32_t settingsWord(SettingsWord word);
-int32_t rankScore(int32_t entry);
-char* rankText(int32_t entry);
 
 // XOR of the coins word and the scores of ranking entries 0 and 9.
 int32_t integrityOf();

@@ -6,11 +6,9 @@
 #include <filesystem>
 #include <memory>
 
-#include "actors/stage_file.h"
 #include "game/game_state.h"
 #include "shell/audio.h"
 #include "shell/file_system.h"
-#include "shell/fnv_hash.h"
 #include "shell/replay_answers.h"
 #include "shell/state_digest.h"
 
@@ -25,12 +23,6 @@ void putWord(uint8_t* image, int32_t offset, int32_t value) {
   for (int i = 0; i < 4; ++i) image[offset + i] = uint8_t(uint32_t(value) >> (8 * i));
 }
 }  // namespace
-
-uint64_t stageDataDigest() {
-  std::vector<uint8_t> file(StageFileBytes);
-  encodeStageSequence(StageSequence, file.data());
-  return fnvBytes(file.data(), file.size());
-}
 
 ReplayFacts currentReplayFacts() {
   ReplayFacts f;

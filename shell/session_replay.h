@@ -13,9 +13,6 @@ constexpr int32_t SessionReplayDigests = 16384;  // 9.8 million frames, about 46
 constexpr const char* ReplayFolder = "replays";
 constexpr const char* SessionReplayPath = "replays/session.bravin-replay";
 
-// A digest of the stage data in use: the stage sequence as the game holds it, in the
-// bytes of a stage file.
-uint64_t stageDataDigest();
 // What decides the run besides the answers, as start-up left it: the game version, the
 // time now, the stage data, and the preferences image with the coins start-up took from
 // it written back in, as a save would (a first start holds 1 coin its file does not yet).

@@ -1,10 +1,10 @@
 #include "shell/settings.h"
 
 #include "render/meshes.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
 #include "shell/frame_step.h"
 #include "shell/preferences.h"
-#include "shell/texture_upload.h"
 
 namespace {
 constexpr int32_t MeshDetailFactors[4] = {1, 2, 4, 8};

@@ -9,16 +9,17 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "actors/stage_sequence.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "render/meshes.h"
 #include "render/text.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
+#include "shell/file_buffer.h"
 #include "shell/input.h"
 #include "shell/preferences.h"
 #include "shell/settings.h"
-#include "shell/texture_upload.h"
 
 LoadingGreyLog LoadingGreys;
 
@@ -126,10 +127,7 @@ void showLoadingGrey(double g) {
 
 void loadTextureSheets() {
   for (const TextureSheet& s : TextureSheets) {
-    char path[64];
-    std::snprintf(path, sizeof path, "resources/%s", s.file);
-    uploadTextureTiles(path, s.tileWidth, s.tileHeight, s.tiles, &TextureSlots[s.firstSlot],
-                       s.alpha, NearestFilter);
+    uploadSheetTiles(s, &TextureSlots[s.firstSlot], NearestFilter);
     if (s.greyAfter >= 0.0) showLoadingGrey(s.greyAfter);
   }
 }
@@ -148,7 +146,7 @@ int32_t startUp() {
   loadTextureSheets();
   glClearColor(0.01f, 0.02f, 0.1f, 0.0f);
   applySettings();
-  loadStageSequence();
+  loadStageSequence(readWholeFile);
   startNewGame(0);
   return 0;
 }

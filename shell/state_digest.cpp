@@ -2,13 +2,16 @@
 
 #include <bit>
 #include <cstddef>
+#include <vector>
 
 #include "actors/actor_table.h"
+#include "actors/stage_file.h"
 #include "actors/stage_sequence.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/shots.h"
+#include "screens/ranking.h"
 #include "shell/audio.h"
 #include "shell/fnv_hash.h"
 #include "shell/frame_step.h"
@@ -34,7 +37,6 @@ void add(Digest& d, const FrameLoopState& s, bool drawingCounts) {
   add(d, s.modeFrameCounter);
   add(d, s.frameCounter);
   add(d, s.lastFrameTick);
-  add(d, s.highlightedRank);
 }
 
 void add(Digest& d, const GameState& g) {
@@ -113,6 +115,7 @@ void add(Digest& d, const SequenceState& s) {
 uint64_t digestOf(bool drawingCounts) {
   Digest d;
   add(d, LoopState, drawingCounts);
+  add(d, HighlightedRank);  // hashed where the frame loop's record once held it
   add(d, Game);
   add(d, CameraFocus);
   add(d, CoinCount);
@@ -132,3 +135,9 @@ uint64_t digestOf(bool drawingCounts) {
 
 uint64_t stateDigest() { return digestOf(true); }
 uint64_t playDigest() { return digestOf(false); }
+
+uint64_t stageDataDigest() {
+  std::vector<uint8_t> file(StageFileBytes);
+  encodeStageSequence(StageSequence, file.data());
+  return fnvBytes(file.data(), file.size());
+}

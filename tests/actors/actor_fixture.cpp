@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "actors/kind_updates.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/shots.h"
@@ -11,12 +12,9 @@
 
 void ActorFixture::SetUp() {
   openTestAudio();
-  for (Actor& a : ActorTable) a = Actor{};
-  SpawnCursor = 0;
-  PreviousWalkClock = 0;
-  for (Shot& s : ShotTable) s = Shot{};
   Game = GameState{};
   Game.level = 1;
+  resetPlayTables(TableReset::Zero);
   ThePlayer = Player{};
   ThePlayer.pos[1] = 400.0;
   ThePlayer.pos[2] = 240.0;

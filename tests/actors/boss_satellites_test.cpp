@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <iterator>
+#include <vector>
 
 #include "tests/actors/enemy_fixture.h"
 
@@ -60,5 +61,58 @@ TEST_F(BossSatellites, AReleasedSatelliteRidesTheScrollAndSinksTowardTheHorizon)
   EXPECT_EQ(a.type, 25);
   EXPECT_NEAR(a.pos[2], 2000.0 - 320.0 * std::sin(angle), 1.0);
   EXPECT_DOUBLE_EQ(a.pos[1], 180.0);
+}
+}  // namespace
+
+namespace {
+class SatelliteBossFire : public EnemyTest {
+ protected:
+  // One frame of the boss at the age; answers the bullets it fired.
+  std::vector<const Actor*> bulletsFiredAt(int32_t age, std::vector<DrawItem>* draws) {
+    resetActors();
+    SpawnCursor = 0;
+    place(24, 40, age, {0, 200, 3000}, {300, 0, 0});
+    *draws = walk();
+    std::vector<const Actor*> bullets;
+    for (const Actor& a : ActorTable) {
+      if (a.type == 11) bullets.push_back(&a);
+    }
+    return bullets;
+  }
+};
+
+double speedOf(const Actor& a) {
+  return std::sqrt(a.vel[0] * a.vel[0] + a.vel[1] * a.vel[1] + a.vel[2] * a.vel[2]);
+}
+
+// It fires only while age bits 9, 7 and 0 to 4 are clear: eight times in every 1024 frames.
+TEST_F(SatelliteBossFire, ItFiresOnlyWhenAgeBits9And7And0To4AreClear) {
+  std::vector<DrawItem> draws;
+  for (int32_t age : {0, 32, 64, 96, 256, 288, 320, 352, 1024, 1376}) {
+    SCOPED_TRACE(age);
+    std::vector<const Actor*> bullets = bulletsFiredAt(age, &draws);
+    ASSERT_EQ(bullets.size(), 1u);
+    EXPECT_EQ(bullets[0]->sprite, 8);
+    EXPECT_NEAR(speedOf(*bullets[0]), 15.0, 1e-9);
+    EXPECT_EQ(countSlot(draws, 18), 1);  // its warning flash
+  }
+  for (int32_t age : {1, 16, 31, 128, 160, 384, 512, 544, 800, 1023}) {
+    SCOPED_TRACE(age);
+    EXPECT_TRUE(bulletsFiredAt(age, &draws).empty());
+    EXPECT_EQ(countSlot(draws, 18), 0);
+  }
+}
+
+TEST_F(SatelliteBossFire, AboveLevel7ItFiresTwoBulletsTheSecondFasterByTheDifficulty) {
+  Game.level = 8;
+  Game.difficulty = 2.5;
+  std::vector<DrawItem> draws;
+  std::vector<const Actor*> bullets = bulletsFiredAt(0, &draws);
+  ASSERT_EQ(bullets.size(), 2u);
+  std::vector<double> speeds;
+  for (const Actor* b : bullets) speeds.push_back(speedOf(*b));
+  std::sort(speeds.begin(), speeds.end());
+  EXPECT_NEAR(speeds[0], 15.0, 1e-9);
+  EXPECT_NEAR(speeds[1], 15.0 * 1.5, 1e-9);
 }
 }  // namespace

@@ -7,35 +7,51 @@
 #include <climits>
 #include <set>
 
-#include "actors/actor_types.h"
+#include "actors/actor_info.h"
+#include "game/actor_type.h"
 #include "render/model_table.h"
 
 namespace {
 constexpr int32_t Any = INT_MIN;
+namespace Type = ActorType;
 
-bool isEmitter(const SpawnEntry& e) { return e.type >= 49 && e.type <= 52; }
-bool isController(int32_t type) { return (actorTypeRow(type).flags >> 16) == 2; }
+bool isEmitter(const SpawnEntry& e) {
+  return e.type >= Type::Emitter && e.type <= Type::LeadingEmitter;
+}
+bool isController(int32_t type) {
+  return flagByte(actorInfo(type).flags, FlagByte::Kind) == ActorKind::Controller;
+}
 
 // The enemy types the emitters of the built-in stages may release.
-const std::set<int32_t> EmittedTypes = {1,  2,  3,  4,  5,  6,  7,  8,  9,  15, 16,
-                                        17, 19, 21, 22, 26, 31, 32, 34, 35, 45};
+const std::set<int32_t> EmittedTypes = {
+    Type::Tower,          Type::ArmouredTower,  Type::FloatingTarget, Type::HeavyTarget,
+    Type::SpinningTarget, Type::GroundRider,    Type::ArmouredRider,  Type::GroundWalker,
+    Type::ArmouredWalker, Type::WeavingFighter, Type::WeavingDrone,   Type::SwingingFighter,
+    Type::Swooper,        Type::Glider,         Type::Sentinel,       Type::Hopper,
+    Type::Hunter,         Type::DivingRay,      Type::TorpedoDrone,   Type::Gunship,
+    Type::GhostDrifter};
 
 struct Notable {
   int32_t stage, time, type, sprite, start;
 };
 // The set pieces each stage must hold at their times (Any: the outline leaves it open).
 const Notable NotableEntries[] = {
-    {0, 6100, 33, 106, Any},  {0, 6300, 14, Any, Any}, {0, 7100, 57, 6, Any},
-    {0, 7500, 40, Any, Any},  {1, 4500, 33, 106, Any}, {1, 7200, 14, Any, Any},
-    {1, 7700, 22, Any, Any},  {1, 7710, 22, Any, Any}, {1, 7720, 22, Any, Any},
-    {1, 8000, 57, 6, Any},    {1, 8300, 24, Any, Any}, {2, 4000, 23, Any, Any},
-    {2, 7100, 57, 6, Any},    {2, 8000, 38, Any, Any}, {2, 11000, 14, Any, Any},
-    {3, 500, 53, Any, Any},   {3, 5400, 18, Any, Any}, {3, 5401, 18, Any, Any},
-    {3, 5402, 18, Any, Any},  {3, 5403, 18, Any, Any}, {3, 5404, 18, Any, Any},
-    {3, 5405, 18, Any, Any},  {3, 6150, 33, 106, Any}, {3, 6900, 57, 6, Any},
-    {3, 7180, 30, Any, -127}, {4, 200, 43, Any, Any},  {4, 3600, 44, Any, Any},
-    {5, 1000, 40, Any, Any},  {6, 1000, 24, Any, Any}, {7, 300, 43, Any, 10000},
-    {7, 1000, 56, 8, Any},    {7, 1200, 44, Any, Any},
+    {0, 6100, Type::DriftingFigure, 106, Any}, {0, 6300, Type::Carrier, Any, Any},
+    {0, 7100, Type::MusicLoad, 6, Any},        {0, 7500, Type::SerpentLayout, Any, Any},
+    {1, 4500, Type::DriftingFigure, 106, Any}, {1, 7200, Type::Carrier, Any, Any},
+    {1, 7700, Type::Sentinel, Any, Any},       {1, 7710, Type::Sentinel, Any, Any},
+    {1, 7720, Type::Sentinel, Any, Any},       {1, 8000, Type::MusicLoad, 6, Any},
+    {1, 8300, Type::SatelliteBoss, Any, Any},  {2, 4000, Type::MidBoss, Any, Any},
+    {2, 7100, Type::MusicLoad, 6, Any},        {2, 8000, Type::ArmBoss, Any, Any},
+    {2, 11000, Type::Carrier, Any, Any},       {3, 500, Type::TunnelCeiling, Any, Any},
+    {3, 5400, Type::Hatch, Any, Any},          {3, 5401, Type::Hatch, Any, Any},
+    {3, 5402, Type::Hatch, Any, Any},          {3, 5403, Type::Hatch, Any, Any},
+    {3, 5404, Type::Hatch, Any, Any},          {3, 5405, Type::Hatch, Any, Any},
+    {3, 6150, Type::DriftingFigure, 106, Any}, {3, 6900, Type::MusicLoad, 6, Any},
+    {3, 7180, Type::BombBoss, Any, -127},      {4, 200, Type::BonusCharacter, Any, Any},
+    {4, 3600, Type::Drifter, Any, Any},        {5, 1000, Type::SerpentLayout, Any, Any},
+    {6, 1000, Type::SatelliteBoss, Any, Any},  {7, 300, Type::BonusCharacter, Any, 10000},
+    {7, 1000, Type::PlayerEvent, 8, Any},      {7, 1200, Type::Drifter, Any, Any},
 };
 
 const SpawnEntry* findEntry(const Notable& n) {
@@ -55,14 +71,14 @@ TEST(BuiltInStagesTest, EachStageHasItsSizeItsMusicFirstAndTheEntryNeverReachedL
     const BuiltInStage& stage = BuiltInStages[s];
     ASSERT_EQ(stage.count, used[s]) << "stage " << s;
     const SpawnEntry& last = stage.entries[stage.count - 1];
-    EXPECT_EQ(last.type, 1) << "stage " << s;
+    EXPECT_EQ(last.type, Type::Tower) << "stage " << s;
     EXPECT_EQ(last.time, 65000) << "stage " << s;
     if (s == 6) continue;
-    EXPECT_EQ(stage.entries[0].type, 57) << "stage " << s;
+    EXPECT_EQ(stage.entries[0].type, Type::MusicLoad) << "stage " << s;
     EXPECT_EQ(stage.entries[0].sprite, track[s]) << "stage " << s;
     int32_t next = 1;
-    while (stage.entries[next].type == 54) ++next;  // a sound cue may open the stage
-    EXPECT_EQ(stage.entries[next].type, 58) << "stage " << s;
+    while (stage.entries[next].type == Type::SoundCue) ++next;  // a sound cue may open the stage
+    EXPECT_EQ(stage.entries[next].type, Type::MusicCommand) << "stage " << s;
   }
 }
 
@@ -71,11 +87,11 @@ TEST(BuiltInStagesTest, TheSecondBossStageOnlyRestartsTheMusicAt600And1200) {
   const BuiltInStage& stage = BuiltInStages[6];
   std::set<int32_t> starts;
   for (int32_t i = 0; i < stage.count; ++i) {
-    EXPECT_NE(stage.entries[i].type, 57) << "entry " << i;
-    if (stage.entries[i].type == 58) starts.insert(stage.entries[i].time);
+    EXPECT_NE(stage.entries[i].type, Type::MusicLoad) << "entry " << i;
+    if (stage.entries[i].type == Type::MusicCommand) starts.insert(stage.entries[i].time);
   }
   EXPECT_EQ(starts, (std::set<int32_t>{600, 1200}));
-  EXPECT_EQ(stage.entries[0].type, 58);
+  EXPECT_EQ(stage.entries[0].type, Type::MusicCommand);
 }
 
 TEST(BuiltInStagesTest, EverySetPieceIsAtItsTimeWithItsSpriteAndStart) {
@@ -89,8 +105,9 @@ TEST(BuiltInStagesTest, EverySetPieceIsAtItsTimeWithItsSpriteAndStart) {
       EXPECT_EQ(e->start, n.start) << "stage " << n.stage << " " << n.time;
     }
   }
-  EXPECT_EQ(findEntry({3, 500, 53, Any, Any})->lifetime, 2200) << "the tunnel ceiling";
-  EXPECT_EQ(findEntry({2, 4000, 23, Any, Any})->aux, 20) << "the mid-boss's hit points";
+  EXPECT_EQ(findEntry({3, 500, Type::TunnelCeiling, Any, Any})->lifetime, 2200)
+      << "the tunnel ceiling";
+  EXPECT_EQ(findEntry({2, 4000, Type::MidBoss, Any, Any})->aux, 20) << "the mid-boss's hit points";
 }
 
 // A boss placed beyond the field or behind the player is gone on its first frame; one of
@@ -105,13 +122,13 @@ TEST(BuiltInStagesTest, BossesStartInsideTheFieldWithTheValuesTheyMoveBy) {
   for (const Notable& n : NotableEntries) {
     const SpawnEntry* e = findEntry(n);
     if (e == nullptr) continue;
-    if (e->type == 24) {
+    if (e->type == Type::SatelliteBoss) {
       EXPECT_GE(e->vel[0], 100.0) << "satellite orbit, stage " << n.stage;
     }
-    if (e->type == 24 || e->type == 38) {
+    if (e->type == Type::SatelliteBoss || e->type == Type::ArmBoss) {
       EXPECT_GT(e->vel[2], 0.0) << "depth swing";
     }
-    if (e->type == 30) {
+    if (e->type == Type::BombBoss) {
       EXPECT_GT(e->pos[2] - 3750.0, 500.0) << "the bomber's closest pass";
     }
   }
@@ -127,16 +144,16 @@ TEST(BuiltInStagesTest, EmittersReleaseOnlyTheStageCastWithUsableParameters) {
       const SpawnEntry& e = stage.entries[i];
       if (!isEmitter(e)) continue;
       EXPECT_TRUE(EmittedTypes.count(e.sprite)) << "stage " << s << " entry " << i;
-      if (e.sprite <= 5) {
+      if (e.sprite <= Type::SpinningTarget) {
         EXPECT_NE(findModel(e.aux), nullptr) << "stage " << s << " entry " << i;
       }
       EXPECT_GT(e.interval, 0) << "stage " << s << " entry " << i;
       EXPECT_GT(e.pos[2], 0.0) << "stage " << s << " entry " << i;
       EXPECT_LT(e.pos[2], 6000.0) << "stage " << s << " entry " << i;
-      if (e.type == 52) {
+      if (e.type == Type::LeadingEmitter) {
         EXPECT_GT(32.0 - e.vel[2], 0.0) << "stage " << s << " entry " << i;
       }
-      if (e.type == 50 || e.type == 51 || e.type == 52) {
+      if (e.type >= Type::SpreadEmitter && e.type <= Type::LeadingEmitter) {
         EXPECT_GE(e.anchor[1], 0.0) << "stage " << s << " entry " << i;
         EXPECT_GE(e.anchor[2], 0.0) << "stage " << s << " entry " << i;
       }

@@ -7,6 +7,7 @@
 
 #include "actors/actor_table.h"
 #include "actors/kind_updates.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "shell/audio.h"
@@ -49,9 +50,12 @@ class Controllers : public PlayTablesTest {
     spawnActorExt(type, sprite, start, aux, interval, lifetime, pos, vel, anchor);
     return SpawnCursor - 1;
   }
-  // Frames of play: the clock moves on each.
+  // Frames of play: the clock moves on each, and a stage asked for starts after the walk.
   void walk(int32_t frames = 1) {
-    for (int32_t i = 0; i < frames; ++i) actorWalk(++clock_);
+    for (int32_t i = 0; i < frames; ++i) {
+      actorWalk(++clock_);
+      startRequestedStage();
+    }
   }
   static std::vector<const Actor*> liveOf(int32_t type) {
     std::vector<const Actor*> found;
@@ -249,21 +253,45 @@ TEST_F(Controllers, ASoundCuePlaysOnceAndCutsChannelThreeWhenAllAreBusy) {
   EXPECT_EQ(audioLogEntry(2).value, 9);
 }
 
-TEST_F(Controllers, APlayerEventControllerPostsOnlyEventsThePlayerKnows) {
+TEST_F(Controllers, APlayerEventControllerPostsWhateverNumberItsSpriteHolds) {
   int32_t c = place(56, PlayerEvent::ForceDash, 0, 0, 0, 100);
   walk();
   EXPECT_EQ(ThePlayer.event, PlayerEvent::ForceDash);
   EXPECT_EQ(ActorTable[c].type, 0);
-  ThePlayer.event = PlayerEvent::HitSoft;
-  for (int32_t bad : {0, 6, 9, -1, INT_MAX}) place(56, bad, 0, 0, 0, 100);
+  // The numbers around the known ones: each replaces what was posted before it.
+  for (int32_t unknown : {0, 6, 9, -1, INT_MAX}) {
+    ThePlayer.event = PlayerEvent::HitSoft;
+    place(56, unknown, 0, 0, 0, 100);
+    walk();
+    EXPECT_EQ(ThePlayer.event, unknown);
+  }
+  // Within one walk the later slot wins, known or not.
+  resetActors();
+  SpawnCursor = 0;
+  place(56, PlayerEvent::HitHard, 0, 0, 0, 100);
+  place(56, 6, 0, 0, 0, 100);
   walk();
-  EXPECT_EQ(ThePlayer.event, PlayerEvent::HitSoft);
+  EXPECT_EQ(ThePlayer.event, 6);
+}
+
+TEST_F(Controllers, MusicTrackZeroLoadsTheBareFolderAndFreesTheTrack) {
+  MusicSwitch = 1;
+  StdoutCapture out;
+  place(57, 1, 0, 0, 0, 0);
+  walk();
+  place(57, 0, 0, 0, 0, 0);
+  walk();
+  EXPECT_NE(out.finish().find("Mix_LoadMUSError (\"resources/\")"), std::string::npos);
+  ASSERT_EQ(TheAudioLog.count, 2);
+  EXPECT_EQ(audioLogEntry(1).event, AudioEvent::TrackLoaded);
+  EXPECT_EQ(audioLogEntry(1).value, 0);
+  EXPECT_FALSE(musicLoaded());
 }
 
 TEST_F(Controllers, MusicControllersLoadOnlyTracksOfTheTableAndPassTheirCommand) {
   MusicSwitch = 1;
   StdoutCapture quiet;
-  for (int32_t bad : {0, MusicTrackCount, -1, INT_MIN}) place(57, bad, 0, 0, 0, 0);
+  for (int32_t bad : {MusicTrackCount, -1, INT_MIN}) place(57, bad, 0, 0, 0, 0);
   walk();
   EXPECT_EQ(TheAudioLog.count, 0);
   place(57, 1, 0, 0, 0, 0);

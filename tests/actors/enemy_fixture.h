@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "actors/actor_table.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
@@ -38,9 +39,10 @@ class EnemyTest : public PlayTablesTest {
     return spawnActor(type, sprite, start, p, v, a);
   }
 
-  // One walk on the next clock; answers what it queued.
+  // One walk on the next clock, then the stage it asked for; answers what it queued.
   std::vector<DrawItem> walk() {
     actorWalk(++clock_);
+    startRequestedStage();
     return takeQueuedDraws();
   }
   void walk(int32_t frames) {

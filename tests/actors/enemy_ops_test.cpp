@@ -25,7 +25,7 @@ int32_t count(const std::vector<int32_t>& v, int32_t x) {
 TEST_F(EnemyOps, AShotFliesAtThePlayerFasterWithTheDifficulty) {
   Game.difficulty = 0.5;
   const double from[3] = {0.0, 400.0, 1240.0};
-  fireAimed(11, 1, 256, 128, 10.0, from, 0);
+  fireAimed({11, 1, 128, 10.0, false}, 256, from);
   ASSERT_EQ(countType(11), 1);
   const Actor& b = ActorTable[0];
   EXPECT_EQ(b.sprite, 1);
@@ -36,7 +36,7 @@ TEST_F(EnemyOps, AShotFliesAtThePlayerFasterWithTheDifficulty) {
   EXPECT_EQ(b.anchor[0], 0.0);
   EXPECT_EQ(count(soundsAsked(), ShotSound), 1);
 
-  fireAimed(11, 1, 257, 128, 10.0, from, 0);  // not a multiple of the period
+  fireAimed({11, 1, 128, 10.0, false}, 257, from);  // not a multiple of the period
   EXPECT_EQ(countType(11), 1);
   EXPECT_EQ(count(soundsAsked(), ShotSound), 1);
 }
@@ -47,7 +47,7 @@ TEST_F(EnemyOps, FromLevel8EveryVolleyIsTwoBulletsOnOneLineTheSecondFaster) {
   for (int32_t level : {7, 8}) {
     resetActors();
     Game.level = level;
-    fireAimed(10, 6, 0, 64, 8.0, from, 0);
+    fireAimed({10, 6, 64, 8.0, false}, 0, from);
     EXPECT_EQ(countType(10), level == 8 ? 2 : 1) << "level " << level;
   }
   // Toward the player, (-300, 400, -400) away: at speed 8, then 2.5 times that.
@@ -67,7 +67,7 @@ TEST_F(EnemyOps, TheWarningFlashShows16FramesFrom12BeforeEachShot) {
   const double from[3] = {50.0, 100.0, 2000.0};
   std::vector<int32_t> flashed;
   for (int32_t age = 0; age < 256; ++age) {
-    fireAimed(11, 1, age, 128, 10.0, from, 1);
+    fireAimed({11, 1, 128, 10.0, true}, age, from);
     std::vector<DrawItem> draws = takeQueuedDraws();
     if (draws.empty()) continue;
     ASSERT_EQ(draws.size(), 1u);
@@ -92,18 +92,18 @@ TEST_F(EnemyOps, TheWarningFlashShows16FramesFrom12BeforeEachShot) {
   EXPECT_EQ(flashed[4], 116);  // 12 frames before the shot at 128, up to 3 frames after
   EXPECT_EQ(countType(11), 2);
 
-  fireAimed(11, 1, 120, 128, 10.0, from, 0);
+  fireAimed({11, 1, 128, 10.0, false}, 120, from);
   EXPECT_TRUE(takeQueuedDraws().empty()) << "no flash without warn";
 }
 
 TEST_F(EnemyOps, PeriodOneFiresOnEveryCallAndAPeriodBelowOneNever) {
   const double from[3] = {0.0, 0.0, 1000.0};
-  for (int32_t age : {1, 2, 3}) fireAimed(12, 9, age, 1, 12.0, from, 0);
+  for (int32_t age : {1, 2, 3}) fireAimed({12, 9, 1, 12.0, false}, age, from);
   EXPECT_EQ(countType(12), 3);
   for (int32_t period : {0, -1}) {
-    fireAimed(12, 9, INT_MIN, period, 12.0, from, 1);
-    fireAimed(12, 9, 0, period, 12.0, from, 1);
-    emitEffectEvery(17, INT_MIN, period, 64.0, from, from);
+    fireAimed({12, 9, period, 12.0, true}, INT_MIN, from);
+    fireAimed({12, 9, period, 12.0, true}, 0, from);
+    emitEffectEvery({17, period, 64.0}, INT_MIN, from, from);
   }
   EXPECT_EQ(countType(12), 3);
   EXPECT_TRUE(takeQueuedDraws().empty());
@@ -173,7 +173,7 @@ TEST_F(EnemyOps, ClampRangeHoldsBetweenLowAndHigh) {
 TEST_F(EnemyOps, PuffsAreEmittedOnMultiplesOfThePeriod) {
   const double at[3] = {1, 2, 3};
   const double back[3] = {-4, -5, -6};
-  for (int32_t age = -8; age <= 16; ++age) emitEffectEvery(17, age, 8, 64.0, at, back);
+  for (int32_t age = -8; age <= 16; ++age) emitEffectEvery({17, 8, 64.0}, age, at, back);
   EXPECT_EQ(EffectCursor, 4);  // -8, 0, 8, 16
   const Effect& e = EffectTable[1];
   EXPECT_EQ(e.type, EffectType::Puff);

@@ -12,9 +12,11 @@
 #include <vector>
 
 #include "actors/actor_table.h"
-#include "actors/actor_types.h"
+#include "game/actor_type.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
+#include "shell/file_buffer.h"
 #include "shell/input_source.h"
 #include "shell/scripted_input.h"
 #include "tests/support/play_fixture.h"
@@ -104,7 +106,7 @@ class StageFileTest : public ::testing::Test {
   // Loads the file at path, answering what it printed.
   static std::string load(const char* path, int32_t expected) {
     StdoutCapture out;
-    EXPECT_EQ(loadStageFile(path), expected) << path;
+    EXPECT_EQ(loadStageFile(path, readWholeFile), expected) << path;
     return out.finish();
   }
 };
@@ -135,7 +137,7 @@ TEST_F(StageFileTest, TheGameLoadsItsStageFileFromTheResourcesFolder) {
   putEntry(b, 0, SpawnEntry{10, 49, 15, 1, {}, {}, {}, 80, 0, 48});
   folder.write("resources/stgseq.data", b);
   StdoutCapture out;
-  EXPECT_EQ(loadStageSequence(), 1);
+  EXPECT_EQ(loadStageSequence(readWholeFile), 1);
   EXPECT_EQ(out.finish(), "Read Succeed.\r\n");
   // And its entries reach the actors they place: an interval of 0 as 65536.
   for (Actor& a : ActorTable) a = Actor{};
@@ -180,7 +182,7 @@ Bytes hostileFile() {
   const double nan = std::numeric_limits<double>::quiet_NaN();
   const double inf = std::numeric_limits<double>::infinity();
   const double reals[] = {nan, inf, -inf, 1e308, -1e308, 0.0};
-  const int32_t oddTypes[] = {INT_MIN, INT_MAX, -1, HighestActorType + 1};
+  const int32_t oddTypes[] = {INT_MIN, INT_MAX, -1, ActorType::Highest + 1};
   Bytes b(StageFileBytes);
   for (int32_t s = 0; s < StageCount; ++s) {
     for (int32_t i = 0; i < StageEntryCount; ++i) {
@@ -217,7 +219,7 @@ class HostileStageFile : public PlayTablesTest {
 TEST_F(HostileStageFile, EveryStagePlaysTenThousandFramesOfExtremeValues) {
   folder.write("stgseq.data", hostileFile());
   StdoutCapture out;
-  ASSERT_EQ(loadStageFile("stgseq.data"), 1);
+  ASSERT_EQ(loadStageFile("stgseq.data", readWholeFile), 1);
   out.finish();
   for (int32_t stage = 0; stage < StageCount; ++stage) {
     startNewGame(stage);

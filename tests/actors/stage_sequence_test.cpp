@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "actors/builtin_stages.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "tests/actors/actor_fixture.h"
 

@@ -6,7 +6,7 @@
 
 #include <cstdio>
 
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 #include "tests/assets/images_support.h"
 
 namespace {

@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 #include "tests/assets/images_support.h"
 #include "tests/support/temp_folder.h"
 #include "tools/imagegen/sheet.h"

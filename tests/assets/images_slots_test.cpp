@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
+#include "render/texture_upload.h"
 #include "shell/startup.h"
-#include "shell/texture_upload.h"
 #include "tests/assets/images_support.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/temp_folder.h"

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 std::string resourcePath(const std::string& file) {
   const char* dir = std::getenv("BRAVIN_RESOURCES");

@@ -6,11 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "actors/actor_table.h"
-#include "game/effects.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "game/shots.h"
 #include "render/draw_queue.h"
 #include "shell/audio.h"
 #include "shell/preferences.h"
@@ -53,13 +51,7 @@ void writeWholeFile(const char* path, const uint8_t* data, size_t size) {
 void emptyPlayTables() {
   Game = GameState{};
   ThePlayer = Player{};
-  FireTimer = 0;
-  resetShots();
-  for (Actor& a : ActorTable) a = Actor{};
-  SpawnCursor = 0;
-  PreviousWalkClock = 0;
-  for (Effect& e : EffectTable) e = Effect{};
-  EffectCursor = 0;
+  resetPlayTables(TableReset::Zero);
   drawQueuedScene(-1);
   clearAudioLog();
   CoinCount = 1;

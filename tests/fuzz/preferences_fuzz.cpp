@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "game/game_state.h"
 #include "game/geometry.h"
 #include "screens/ranking.h"
 #include "shell/frame_step.h"

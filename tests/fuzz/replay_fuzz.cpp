@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "screens/title.h"
 #include "shell/fnv_hash.h"

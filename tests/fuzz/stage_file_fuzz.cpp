@@ -20,16 +20,18 @@
 #include "actors/builtin_stages.h"
 #include "actors/stage_file.h"
 #include "game/effects.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
 #include "game/shots.h"
 #include "render/draw_queue.h"
 #include "render/meshes.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
+#include "shell/file_buffer.h"
 #include "shell/preferences.h"
 #include "shell/scripted_input.h"
-#include "shell/texture_upload.h"
 #include "tests/fuzz/fuzz_support.h"
 #include "tests/fuzz/stage_bytes.h"
 
@@ -111,7 +113,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   size_t length = fileFromInput(data, size, bytes);
   writeWholeFile(StageFilePath, bytes, length);
   useBuiltInSequence();
-  if (!loadStageSequence()) return 0;
+  if (!loadStageSequence(readWholeFile)) return 0;
   for (int32_t s = 0; s < StageCount; ++s) {
     int32_t first = firstChangedEntry(bytes, s);
     if (first >= 0) playStageFrom(s, first);

@@ -6,9 +6,12 @@
 #include <limits>
 
 #include "actors/actor_table.h"
+#include "game/actor_type.h"
 #include "game/backdrop.h"
 #include "game/effects.h"
+#include "game/game_flow.h"
 #include "game/player.h"
+#include "game/shots.h"
 #include "shell/audio.h"
 #include "shell/input.h"
 #include "shell/scripted_input.h"
@@ -230,4 +233,60 @@ TEST_F(GameStateTest, GrowingCountersWrapOrSaturateInsteadOfOverflowing) {
   BackdropLayout l;
   layOutBackdrop(Max, l);
   EXPECT_EQ(l.ground[2], 236 - (int64_t(32) * Max & 127));
+}
+
+// The stage end asks for the next stage and the walk stops at it: the stage starts right
+// after the walk, so no actor after the stage end acts on the stage that is over, and the
+// effects of the same frame are already the new stage's (freed before their update).
+TEST_F(GameStateTest, AStageEndStartsTheNextStageRightAfterTheWalkThatAskedForIt) {
+  startNewGame(2);
+  for (int32_t frame = 0; frame < 5; ++frame) playStep();
+  const double at[3] = {0.0, 400.0, 5000.0};
+  SpawnCursor = 0;
+  // Its first update is at age 0, which is its lifetime: it clears the stage and asks.
+  spawnActorExt(ActorType::StageEnd, 0, 0, 0, 0, 0, at, at, at);
+  int32_t end = SpawnCursor - 1;
+  // A controller ages by one in each update it gets; freeing the slot keeps the age.
+  spawnActorExt(ActorType::SoundCue, 5, 0, 0, 0, 100, at, at, at);
+  int32_t cue = SpawnCursor - 1;
+  ASSERT_LT(end, cue);
+  EffectTable[3] = Effect{};
+  EffectTable[3].type = 1;
+  EffectTable[3].age = 7;
+  playStep();
+  EXPECT_EQ(Game.stage, 3);
+  EXPECT_EQ(Game.stageClock, 0);
+  EXPECT_EQ(RequestedStage, NoStageRequested);
+  EXPECT_EQ(ActorTable[end].age, 1);
+  EXPECT_EQ(ActorTable[cue].type, 0);
+  EXPECT_EQ(ActorTable[cue].age, 0) << "the controller after the stage end never ran";
+  EXPECT_EQ(EffectTable[3].type, 0);
+  EXPECT_EQ(EffectTable[3].age, 7) << "the effect was freed before the effects' update";
+  EXPECT_FALSE(startRequestedStage());
+}
+
+// A stage start only frees the slots; a test's start leaves the tables as a fresh run has
+// them, so that no test sees what one before it left (a stage request above all: it would
+// stop every walk after it).
+TEST_F(GameStateTest, AStageStartFreesTheSlotsAndATestStartZeroesTheRecordsAndTheCursors) {
+  for (TableReset how : {TableReset::FreeSlots, TableReset::Zero}) {
+    ActorTable[9] = Actor{};
+    ActorTable[9].type = ActorType::Tower;
+    ActorTable[9].age = 40;
+    EffectTable[2].type = 1;
+    EffectTable[2].age = 30;
+    SpawnCursor = EffectCursor = 5;
+    ShotTable[1].state = 1;
+    RequestedStage = 4;
+    resetPlayTables(how);
+    bool zero = how == TableReset::Zero;
+    EXPECT_EQ(ActorTable[9].type, 0);
+    EXPECT_EQ(EffectTable[2].type, 0);
+    EXPECT_EQ(RequestedStage, NoStageRequested);
+    EXPECT_EQ(ActorTable[9].age, zero ? 0 : 40);
+    EXPECT_EQ(EffectTable[2].age, zero ? 0 : 30);
+    EXPECT_EQ(SpawnCursor, zero ? 0 : 5);
+    EXPECT_EQ(EffectCursor, zero ? 0 : 5);
+    EXPECT_EQ(ShotTable[1].state, zero ? 0 : 1) << "a stage start leaves the shots flying";
+  }
 }

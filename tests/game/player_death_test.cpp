@@ -1,3 +1,4 @@
+#include "game/game_state.h"
 #include "tests/game/player_fixture.h"
 
 using namespace PlayerState;

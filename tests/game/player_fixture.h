@@ -5,18 +5,19 @@
 #include <initializer_list>
 #include <vector>
 
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/geometry.h"
 #include "game/player.h"
 #include "render/camera.h"
 #include "render/draw_queue.h"
 #include "render/meshes.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
 #include "shell/input.h"
 #include "shell/input_source.h"
 #include "shell/preferences.h"
 #include "shell/scripted_input.h"
-#include "shell/texture_upload.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/sounds_asked.h"
 
@@ -54,6 +55,7 @@ class PlayerTest : public ::testing::Test {
     Game = GameState{};
     Game.lives = 3;
     Game.difficulty = 4.5;
+    resetPlayTables(TableReset::Zero);
     CoinCount = 0;
     FireTimer = 0;
     ThePlayer = Player{PlayerState::Flying, 0, PlayerEvent::None, {0.0, 300.0, 240.0}};

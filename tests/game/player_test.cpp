@@ -2,6 +2,8 @@
 
 #include <climits>
 
+#include "game/effects.h"
+#include "game/game_state.h"
 #include "tests/game/player_fixture.h"
 
 using namespace PlayerState;
@@ -320,4 +322,61 @@ TEST_F(PlayerTest, TheShadowIsDrawnWhereverThePlayerIsDrawnEvenBetweenBlinks) {
   clearView();
   step();
   EXPECT_TRUE(blank(pixelAt(-60.0, 472.0, 272.0)));
+}
+
+// The dash leaves a puff of dust every 4 frames of its 40 outward ones, where the player was
+// when the step began, drifting up and back toward the camera.
+// The step counts on from the stored counter, so a stored c - 1 is a step's c.
+TEST_F(PlayerTest, ADashLeavesADustPuffEveryFourthFrameOnItsWayOut) {
+  for (int32_t c = 1; c <= 61; ++c) {
+    SCOPED_TRACE(c);
+    resetEffects();
+    int32_t cursor = EffectCursor;
+    place(Dash, c - 1, 30.0, 395.0, 300.0);
+    step();
+    bool puff = c % 4 == 0 && c < 40;
+    EXPECT_EQ(EffectCursor, puff ? (cursor + 1) % EffectTableSize : cursor);
+    if (!puff) continue;
+    const Effect& e = EffectTable[cursor];
+    EXPECT_EQ(e.type, EffectType::Puff);
+    EXPECT_EQ(e.textureSlot, 16);
+    EXPECT_EQ(e.age, 0);
+    EXPECT_DOUBLE_EQ(e.pos[0], 30.0);
+    EXPECT_DOUBLE_EQ(e.pos[1], 395.0);  // not yet on the ground
+    EXPECT_DOUBLE_EQ(e.pos[2], 300.0);  // nor moved on
+    EXPECT_DOUBLE_EQ(e.vel[0], 0.0);
+    EXPECT_DOUBLE_EQ(e.vel[1], 1.0);
+    EXPECT_DOUBLE_EQ(e.vel[2], -10.0);
+    EXPECT_DOUBLE_EQ(e.size[0], 32.0);
+    EXPECT_DOUBLE_EQ(e.size[1], 32.0);
+    EXPECT_DOUBLE_EQ(e.size[2], 1.0);
+  }
+}
+
+// The puffs go into the effect ring one after another, wrapping past its end.
+TEST_F(PlayerTest, TheDashPuffsFillTheEffectRingInTurn) {
+  resetEffects();
+  EffectCursor = EffectTableSize - 1;
+  place(Flying, 0, 0.0, 395.0);
+  step({HoldB});
+  ASSERT_EQ(ThePlayer.state, Dash);
+  for (int32_t i = 0; i < 8; ++i) step();
+  EXPECT_EQ(EffectCursor, 1);  // the dash's frames 4 and 8
+  EXPECT_EQ(EffectTable[EffectTableSize - 1].type, EffectType::Puff);
+  EXPECT_DOUBLE_EQ(EffectTable[EffectTableSize - 1].pos[2], 240.0 + 3 * 5.0);
+  EXPECT_EQ(EffectTable[0].type, EffectType::Puff);
+  EXPECT_DOUBLE_EQ(EffectTable[0].pos[2], 240.0 + 7 * 5.0);
+}
+
+// A hard hit ends the dash with a fall whose counter starts at 0, and that step still
+// leaves its puff.
+TEST_F(PlayerTest, AHardHitInADashStillLeavesThePuffOfItsStep) {
+  resetEffects();
+  int32_t cursor = EffectCursor;
+  place(Dash, 12, 0.0, 400.0, 300.0);  // the step's c is 13: no puff of its own
+  ThePlayer.event = PlayerEvent::HitHard;
+  step();
+  EXPECT_EQ(ThePlayer.state, Falling);
+  EXPECT_EQ(EffectCursor, cursor + 1);
+  EXPECT_EQ(EffectTable[cursor].type, EffectType::Puff);
 }

@@ -226,3 +226,49 @@ TEST_F(Shots, TheGlowsBlueTellsTheStateAndItsGreenFlickersWithTheClock) {
     }
   }
 }
+
+// A homing shot follows a slot, not an actor: once its target is freed or the slot holds
+// another actor, it steers at whatever stands there for as long as that slot's lock
+// timer is above 0.
+TEST_F(Shots, AHomingShotWhoseTargetWasFreedAimsOnceAtTheSlotAndFliesStraight) {
+  // A sprite actor that frees itself clears its lock timer.
+  ActorTable[7] = Actor{};
+  ActorTable[7].pos[0] = 300.0;
+  ActorTable[7].pos[2] = 400.0;
+  ShotTable[2] = Shot{ShotState::Homing, 11, 7, {0, 0, 0}, {0, 0, 100}};
+  updateShots(0);
+  expectVec(ShotTable[2].vel, 60.0, 0.0, 80.0);  // 100 toward (300, 0, 400)
+  EXPECT_EQ(ShotTable[2].state, ShotState::Straight);
+  ActorTable[7].pos[0] = -300.0;
+  updateShots(1);
+  expectVec(ShotTable[2].vel, 60.0, 0.0, 80.0);
+}
+
+TEST_F(Shots, AHomingShotKeepsSteeringAtAFreedSlotWhoseLockStillRuns) {
+  // A model actor leaves its lock timer as it was when it ends.
+  ActorTable[7] = Actor{};
+  ActorTable[7].lockTimer = 50;
+  ActorTable[7].pos[0] = 300.0;
+  ActorTable[7].pos[2] = 400.0;
+  ShotTable[2] = Shot{ShotState::Homing, 11, 7, {0, 0, 0}, {0, 0, 100}};
+  updateShots(0);
+  EXPECT_EQ(ShotTable[2].state, ShotState::Homing);
+  ActorTable[7].pos[0] = -300.0;  // what stands there now
+  ActorTable[7].pos[2] = ShotTable[2].pos[2];
+  updateShots(1);
+  expectVec(ShotTable[2].vel, -100.0, 0.0, 0.0);
+  EXPECT_EQ(ShotTable[2].state, ShotState::Homing);
+}
+
+TEST_F(Shots, AHomingShotWhoseTargetsSlotWasTakenAimsAtTheNewcomerOnceAndFliesStraight) {
+  ShotTable[2] = Shot{ShotState::Homing, 11, 7, {0, 0, 0}, {0, 0, 100}};
+  ActorTable[7].type = 15;
+  ActorTable[7].lockTimer = 50;
+  ActorTable[7].type = 0;  // gone, and its slot taken at once by a new actor
+  SpawnCursor = 7;
+  const double at[3] = {0.0, 300.0, 0.0}, zero[3] = {0.0, 0.0, 0.0};
+  ASSERT_EQ(spawnActor(15, 1, 0, at, zero, zero), 7);
+  updateShots(0);
+  expectVec(ShotTable[2].vel, 0.0, 100.0, 0.0);
+  EXPECT_EQ(ShotTable[2].state, ShotState::Straight);  // a spawn starts with its lock at 0
+}

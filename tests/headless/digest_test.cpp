@@ -11,6 +11,7 @@
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/shots.h"
+#include "screens/ranking.h"
 #include "shell/frame_step.h"
 #include "shell/preferences.h"
 
@@ -35,6 +36,7 @@ int ignoredBytes(T& record) {
 // padding (4 bytes after the int32 fields of the records holding doubles; 16 in GameState).
 TEST(StateDigest, EveryByteOfEveryFieldCountsAndThePaddingDoesNot) {
   EXPECT_EQ(ignoredBytes(LoopState), 0);
+  EXPECT_EQ(ignoredBytes(HighlightedRank), 0);
   EXPECT_EQ(ignoredBytes(Game), 16);
   EXPECT_EQ(ignoredBytes(CameraFocus), 0);
   EXPECT_EQ(ignoredBytes(CoinCount), 0);
@@ -48,7 +50,8 @@ TEST(StateDigest, EveryByteOfEveryFieldCountsAndThePaddingDoesNot) {
 
 TEST(StateDigest, EveryRowOfTheTablesCounts) {
   for (int i : {0, ShotCount - 1}) EXPECT_EQ(ignoredBytes(ShotTable[i]), 4) << "shot " << i;
-  for (int i : {0, EffectTableSize - 1}) EXPECT_EQ(ignoredBytes(EffectTable[i]), 4) << "effect " << i;
+  for (int i : {0, EffectTableSize - 1})
+    EXPECT_EQ(ignoredBytes(EffectTable[i]), 4) << "effect " << i;
   for (int i : {0, 31, ActorCount - 1}) EXPECT_EQ(ignoredBytes(ActorTable[i]), 4) << "actor " << i;
 }
 

@@ -11,6 +11,7 @@
 #include "actors/actor_table.h"
 #include "actors/stage_sequence.h"
 #include "game/effects.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/shots.h"
@@ -23,9 +24,7 @@ class Trace : public ::testing::Test {
   void SetUp() override {
     Game = GameState{};
     ThePlayer = Player{};
-    resetShots();
-    resetEffects();
-    resetActors();
+    resetPlayTables(TableReset::Zero);
     audioSeen = audioLogTotal();
   }
   std::string line(int32_t frame = 0, GameMode r = Mode::Play) {

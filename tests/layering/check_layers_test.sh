@@ -11,12 +11,17 @@ failures=0
 clean_tree() {
   rm -rf "$work/top"
   mkdir -p "$work/top"/{game,actors,screens,render,shell}
-  printf '#include "game/geometry.h"\n#include <cstdint>\n' > "$work/top/game/a.cpp"
-  printf '#include "shell/input.h"\n#include "render/quads.h"\n' > "$work/top/actors/b.cpp"
-  printf '#include "shell/audio.h"\n' > "$work/top/screens/c.h"
-  printf '#include <SDL_opengl.h>\n#include "render/draw_queue.h"\n#include "shell/texture_upload.h"\n' \
+  printf '#include "game/geometry.h"\n#include <cstdint>\n#include "shell/clock.h"\n' \
+    > "$work/top/game/a.cpp"
+  printf '#include "shell/input.h"\n#include "render/quads.h"\n#include "game/game_state.h"\n' \
+    > "$work/top/actors/b.cpp"
+  printf '#include "shell/audio.h"\n#include "shell/calendar.h"\n' > "$work/top/screens/c.h"
+  printf '#include "actors/actor_table.h"\n#include "actors/stage_sequence.h"\n' \
+    > "$work/top/game/game_flow.cpp"
+  printf '#include <SDL_opengl.h>\n#include "render/draw_queue.h"\n#include "render/texture_upload.h"\n' \
     > "$work/top/render/d.cpp"
   printf '#include <SDL.h>\n#include "game/game_state.h"\n' > "$work/top/shell/e.cpp"
+  printf '#include "actors/actor_table.h"\n' > "$work/top/shell/state_digest.cpp"
 }
 
 expect() {  # expect pass|fail DESCRIPTION
@@ -51,6 +56,20 @@ violate render/d.cpp '#include "actors/actor_table.h"'
 expect fail "actors/ in render/"
 violate render/d.cpp '#include "../screens/hud.h"'
 expect fail "screens/ by a relative path in render/"
+violate render/d.cpp '#include "shell/file_buffer.h"'
+expect fail "shell/ in render/"
+violate game/a.cpp '#include "shell/preferences.h"'
+expect fail "a shell/ header other than its interfaces in game/"
+violate actors/b.cpp '#include "shell/input_source.h"'
+expect fail "a shell/ header named like an interface in actors/"
+violate screens/c.h '#include "../shell/frame_step.h"'
+expect fail "a shell/ header by a relative path in screens/"
+violate game/a.cpp '#include "actors/actor_table.h"'
+expect fail "actors/ in a game/ file other than the flow"
+violate screens/c.h '#include "actors/stage_sequence.h"'
+expect fail "actors/ in screens/"
+violate shell/e.cpp '#include "actors/stage_file.h"'
+expect fail "actors/ in shell/"
 violate game/a.cpp '// #include <SDL.h> is not for this folder'
 expect pass "an include named in a comment is no include"
 

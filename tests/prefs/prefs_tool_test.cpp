@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_state.h"
 #include "shell/input.h"
 #include "shell/preferences.h"
 #include "tests/support/file_words.h"

@@ -10,7 +10,7 @@
 #include "render/camera.h"
 #include "render/draw_queue.h"
 #include "render/meshes.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 #include "tests/support/gl_context.h"
 
 // The game's display with the start-up GL state, cleared to black, the camera placed at

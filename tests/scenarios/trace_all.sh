@@ -20,7 +20,7 @@ if [ "${1:-}" = "--compare" ]; then
     if cmp -s "$f" "$after/$name.jsonl"; then
       echo "$name: identical ($(wc -l < "$f") frames)"
     else
-      line=$(cmp "$f" "$after/$name.jsonl" 2>&1 | sed -n 's/.* line \([0-9]*\).*/\1/p')
+      line=$(cmp "$f" "$after/$name.jsonl" 2>&1 | sed -n 's/.* line \([0-9]*\).*/\1/p' || true)
       echo "$name: differs first at frame $(( ${line:-1} - 1 ))"; status=1
     fi
   done

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
@@ -39,16 +40,20 @@ TEST_F(StageCaptions, TheStageTitleShowsOverTheFirst300FramesOfFlying) {
   EXPECT_EQ(captionsAt(PlayerState::Flying, 300), Texts{});
 }
 
-TEST_F(StageCaptions, EachStageHasItsOwnLinesSpacesIncluded) {
-  const Texts expected[StageCount] = {
-      {"First Stage  ", "Break A Leg!"}, {"  2nd Stage  ", "  Ese-Urawa "},
-      {"  3rd Stage  ", "   AREA 33  "}, {"  4th Stage  ", " Broken City"},
-      {" Bonus Ride. ", " Let's STEP!"}, {"   BOSS 1   ", "  Pelquaran "},
-      {"   BOSS 2   ", "  Ta-OKU.R  "},  {"Intermission ", "Endless Road"},
-  };
+// The lines are drawn from fixed left edges, so their padding is what centres them: every
+// title and subtitle is 12 or 13 characters, and no two stages share a title.
+TEST_F(StageCaptions, EachStageShowsItsOwnRowPaddedToTheCentre) {
+  std::set<std::string> titles;
   for (int32_t stage = 0; stage < StageCount; ++stage) {
+    SCOPED_TRACE(stage);
     Game.stage = stage;
-    EXPECT_EQ(captionsAt(PlayerState::Flying, 100), expected[stage]) << "stage " << stage;
+    const StageCaption& row = ::StageCaptions[stage];
+    EXPECT_EQ(captionsAt(PlayerState::Flying, 100), (Texts{row.title, row.subtitle}));
+    for (const char* line : {row.title, row.subtitle}) {
+      size_t length = std::string(line).size();
+      EXPECT_TRUE(length == 12 || length == 13) << '"' << line << '"';
+    }
+    EXPECT_TRUE(titles.insert(row.title).second) << row.title;
   }
 }
 

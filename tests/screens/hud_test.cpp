@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "game/game_state.h"
 #include "tests/screens/overlay_fixture.h"
 
 using overlay::Cyan;

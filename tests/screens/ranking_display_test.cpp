@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "screens/ranking.h"
 #include "tests/screens/screen_fixture.h"
 
 namespace {
@@ -22,7 +23,7 @@ class RankingDisplay : public ScreenPictureTest {
 }  // namespace
 
 TEST_F(RankingDisplay, AtRestTheHighlightedScoreIsRedTheOthersYellowTheDatesGreen) {
-  LoopState.highlightedRank = 3;
+  HighlightedRank = 3;
   drawTitleAt(TitlePhase::Ranking, 500);
   EXPECT_TRUE(isCyan(textPixel(-48.0, 144.0))) << "RANKING";
   EXPECT_TRUE(isCyan(textPixel(52.0, 144.0))) << "its seventh letter";
@@ -48,7 +49,7 @@ TEST_F(RankingDisplay, TheNinthEntryIsSmallerAndRedWhenItWasTheLastGame) {
   EXPECT_TRUE(isGreen(textPixel(110.0, y))) << "eight cells of 12 units from 18";
   EXPECT_TRUE(isGreyOf(textPixel(116.0, y), 51));
   EXPECT_TRUE(isGreyOf(textPixel(24.0, y + 7.0), 51));
-  LoopState.highlightedRank = 8;
+  HighlightedRank = 8;
   drawTitleAt(TitlePhase::Ranking, 500);
   EXPECT_TRUE(isRed(textPixel(-108.0, y)));
   EXPECT_TRUE(isYellow(textPixel(-136.0, restingRow(0))));

@@ -71,7 +71,7 @@ TEST_F(RankingGame, AGameWithoutCoinsEndsInTheRankingWithTheDayItWasPlayed) {
   ASSERT_GE(score, 4321);
 
   EXPECT_EQ(frameStep(0) & ModeNumberMask, Mode::ReturnToTitle);
-  EXPECT_EQ(LoopState.highlightedRank, 0);
+  EXPECT_EQ(HighlightedRank, 0);
   EXPECT_EQ(rankScore(0), score);
   char text[RankTextSize + 1];
   copyRankText(0, text);

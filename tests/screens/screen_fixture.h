@@ -4,12 +4,12 @@
 #include <algorithm>
 
 #include "render/text.h"
+#include "render/texture_upload.h"
 #include "screens/title.h"
 #include "shell/frame_step.h"
 #include "shell/input.h"
 #include "shell/preferences.h"
 #include "shell/scripted_input.h"
-#include "shell/texture_upload.h"
 #include "tests/render/render_fixture.h"
 
 // The title screens drawn on the game's display with plain pictures: the title and

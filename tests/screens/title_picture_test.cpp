@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "game/game_state.h"
 #include "tests/screens/screen_fixture.h"
 
 namespace {

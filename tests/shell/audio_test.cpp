@@ -186,13 +186,14 @@ TEST_F(Audio, WithTheMusicSwitchOffNothingIsLoadedAndCommandsDoNothing) {
   MusicSwitch = 1;
 }
 
-TEST_F(Audio, TrackPathsComeFromTheTableAndOnlyForTracksOneToFifteen) {
+TEST_F(Audio, TrackPathsComeFromTheTableAndOnlyForTracksZeroToFifteen) {
   char path[64];
+  ASSERT_TRUE(musicTrackPath(0, path, sizeof path));
+  EXPECT_STREQ(path, "resources/");  // the empty entry
   ASSERT_TRUE(musicTrackPath(1, path, sizeof path));
   EXPECT_STREQ(path, "resources/BreakingNow.ogg");
   ASSERT_TRUE(musicTrackPath(15, path, sizeof path));
   EXPECT_STREQ(path, "resources/bgm07.mid");
-  EXPECT_FALSE(musicTrackPath(0, path, sizeof path));
   EXPECT_FALSE(musicTrackPath(16, path, sizeof path));
   EXPECT_FALSE(musicTrackPath(-3, path, sizeof path));
 }

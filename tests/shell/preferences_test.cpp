@@ -9,6 +9,7 @@
 #include <csignal>
 #include <cstring>
 
+#include "game/game_state.h"
 #include "shell/input.h"
 #include "tests/support/file_words.h"
 #include "tests/support/temp_folder.h"

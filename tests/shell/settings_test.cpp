@@ -6,10 +6,10 @@
 #include <cstring>
 
 #include "render/meshes.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
 #include "shell/frame_step.h"
 #include "shell/preferences.h"
-#include "shell/texture_upload.h"
 #include "tests/support/gl_context.h"
 
 namespace {

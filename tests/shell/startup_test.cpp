@@ -9,9 +9,9 @@
 
 #include "game/geometry.h"
 #include "render/meshes.h"
+#include "render/texture_upload.h"
 #include "shell/audio.h"
 #include "shell/frame_step.h"
-#include "shell/texture_upload.h"
 #include "tests/support/gl_context.h"
 #include "tests/support/temp_folder.h"
 

@@ -13,6 +13,8 @@
 
 #include "actors/builtin_stages.h"
 #include "actors/stage_file.h"
+#include "game/game_flow.h"
+#include "shell/file_buffer.h"
 #include "tests/support/temp_folder.h"
 
 namespace {
@@ -61,7 +63,7 @@ constexpr const char* GoodEntry = "10 57 1 0  0 0 1000  0 0 0  0 0 0  0 0 0";
 TEST(StageText, TheBuiltInStagesDumpedAndBuiltLoadIntoTheGameAsTheyAre) {
   TempFolder folder;
   folder.write("resources/stgseq.data", fileOf(writeScriptText(builtInScript())));
-  ASSERT_EQ(loadStageFile("resources/stgseq.data"), 1);
+  ASSERT_EQ(loadStageFile("resources/stgseq.data", readWholeFile), 1);
   for (int32_t s = 0; s < StageCount; ++s) {
     for (int32_t i = 0; i < StageEntryCount; ++i) {
       SpawnEntry expected = i < BuiltInStages[s].count ? BuiltInStages[s].entries[i] : SpawnEntry{};

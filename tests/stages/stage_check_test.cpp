@@ -66,7 +66,7 @@ TEST(StageCheck, TheBuiltInStagesHaveNoErrors) {
 
 TEST(StageCheck, PlantedMistakesAreFoundOnTheirLines) {
   std::string text = "# line 1\nstage 4\n" +                                      // 2
-                     entry(100, 57, 5) +                                          // 3
+                     entry(100, 57, 0) +                                          // 3: track 0
                      entry(90, 54, 31) +                                          // 4: order, sound
                      entry(200, 49, 15, 1, "0 0 0  0 0 0  0 0 0", 80, 0, 48) +    // 5: once only
                      entry(210, 50, 15, 1, "0 0 0  0 0 0  0 -5 0", 80, 16, 48) +  // 6: divisor
@@ -94,7 +94,8 @@ TEST(StageCheck, PlantedMistakesAreFoundOnTheirLines) {
                                  {13, true, "sprite 6 is no player event"},
                                  {14, true, "sprite 16 is no music track"},
                                  {15, true, "pos y is not a finite number"},
-                                 {16, true, "lifetime 200 below start 300"}});
+                                 {16, true, "lifetime 200 below start 300"},
+                                 {3, false, "track 0 has no file"}});
 }
 
 TEST(StageCheck, AStageWithoutAStageEndIsFoundAtItsHeader) {

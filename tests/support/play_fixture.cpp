@@ -2,11 +2,9 @@
 
 #include <algorithm>
 
-#include "actors/actor_table.h"
-#include "game/effects.h"
+#include "game/game_flow.h"
 #include "game/game_state.h"
 #include "game/player.h"
-#include "game/shots.h"
 #include "tests/support/gl_context.h"
 
 void PlayTablesTest::SetUpTestSuite() {
@@ -20,10 +18,7 @@ void PlayTablesTest::SetUp() {
   for (int32_t n = 0; n < TextureSlotCount; ++n) TextureSlots[n] = FakeTextureBase + n;
   Game = GameState{};
   ThePlayer = Player{};
-  for (Actor& a : ActorTable) a = Actor{};
-  resetShots();
-  for (Effect& e : EffectTable) e = Effect{};
-  EffectCursor = 0;
+  resetPlayTables(TableReset::Zero);
   takeQueuedDraws();
   forgetSoundsAsked();
 }

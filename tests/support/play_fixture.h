@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 #include "tests/support/queued_draws.h"
 #include "tests/support/sounds_asked.h"
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "render/text.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 namespace {
 // A texture from a cairo ARGB32 surface (premultiplied, native-endian words).

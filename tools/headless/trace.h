@@ -2,7 +2,7 @@
 #include <cstdint>
 #include <cstdio>
 
-#include "shell/game_mode.h"
+#include "game/game_mode.h"
 
 // One JSON line with the state frame number `frame` left behind and the frame's answer r;
 // audioSeen is the audio log total at the previous line (see docs/trace.md).

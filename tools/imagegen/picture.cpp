@@ -1,10 +1,11 @@
 #include "picture.h"
 
 #include <jpeglib.h>
-#include <png.h>
 
 #include <cstdio>
 #include <cstring>
+
+#include "tools/png/png_writer.h"
 
 void Picture::paste(const Picture& src, int x, int y) {
   for (int row = 0; row < src.height; ++row) {
@@ -34,35 +35,15 @@ struct File {
 }  // namespace
 
 bool writePng(const std::string& path, const Picture& picture, bool alpha) {
-  File file(path);
-  if (!file.f) return false;
-  png_structp png = png_create_write_struct(PNG_LIBPNG_VER_STRING, nullptr, nullptr, nullptr);
-  png_infop info = png ? png_create_info_struct(png) : nullptr;
-  if (!info) {
-    png_destroy_write_struct(&png, nullptr);
-    return false;
-  }
   const int channels = alpha ? 4 : 3;
   std::vector<uint8_t> row(size_t(picture.width) * channels);
-  if (setjmp(png_jmpbuf(png))) {
-    png_destroy_write_struct(&png, &info);
-    return false;
-  }
-  png_init_io(png, file.f);
-  png_set_compression_level(png, 9);
-  png_set_IHDR(png, info, picture.width, picture.height, 8,
-               alpha ? PNG_COLOR_TYPE_RGBA : PNG_COLOR_TYPE_RGB, PNG_INTERLACE_NONE,
-               PNG_COMPRESSION_TYPE_DEFAULT, PNG_FILTER_TYPE_DEFAULT);
-  png_write_info(png, info);
-  for (int y = 0; y < picture.height; ++y) {
+  auto rowAt = [&](int32_t y) {
     for (int x = 0; x < picture.width; ++x) {
       std::memcpy(&row[size_t(x) * channels], picture.at(x, y), channels);
     }
-    png_write_row(png, row.data());
-  }
-  png_write_end(png, nullptr);
-  png_destroy_write_struct(&png, &info);
-  return file.close();
+    return row.data();
+  };
+  return writePngFile(path, {picture.width, picture.height, alpha, 9}, rowAt);
 }
 
 bool writeJpeg(const std::string& path, const Picture& picture, int quality) {

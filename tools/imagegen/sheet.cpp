@@ -1,21 +1,28 @@
 #include "sheet.h"
 
+namespace {
+// The game's row for the file, drawn cols tiles to a row.
+constexpr SheetLayout drawnAs(const TextureSheet& game, int cols) {
+  return {game.file, game.tileWidth, game.tileHeight, game.tiles, cols, game.firstSlot, game.alpha};
+}
+}  // namespace
+
 // clang-format off
-//                                       file                  tile w  h  tiles cols slot  alpha
-const SheetLayout SmallCharacters   = {"chr64x64texs.PNG",      64,  64,  32,  8,    0, true};
-const SheetLayout TallCharacters    = {"chr64x128texs.PNG",     64, 128,  16,  8,   32, true};
-const SheetLayout PlayerAndEffects  = {"chr128x128texs1.PNG",  128, 128,  32,  8,   48, true};
-const SheetLayout Cast              = {"chr128x128texs2.PNG",  128, 128,  32,  8,   80, true};
-const SheetLayout Ground            = {"ground.PNG",            64,  64,   1,  1,  128, false};
-const SheetLayout Skies             = {"sky.PNG",               32, 256,   8,  8,  144, false};
-const SheetLayout FarLayers         = {"bkBacks.PNG",          128, 128,  16,  4,  160, true};
-const SheetLayout NearLayers        = {"frBacks.PNG",          128,  64,  16,  4,  192, true};
-const SheetLayout TitlePicture      = {"mavutitle02.JPG",      512, 512,   1,  1,  224, false};
-const SheetLayout RankingPicture    = {"ranktitle.JPG",        512, 512,   1,  1,  225, false};
-const SheetLayout AltTitlePicture   = {"uratite2.JPG",         256, 256,   1,  1,  226, false};
-const SheetLayout TitlePieces       = {"titletexs.PNG",        256, 128,   4,  2,  227, true};
-const SheetLayout SmallFont         = {"smallfont.PNG",         16,  16, 128, 16,   32, true};
-const SheetLayout LargeFont         = {"largefont.PNG",         32,  32,  96, 16,   32, true};
+//                                              the game's row     tiles to a row
+const SheetLayout SmallCharacters   = drawnAs(TextureSheets[0],   8);
+const SheetLayout TallCharacters    = drawnAs(TextureSheets[1],   8);
+const SheetLayout PlayerAndEffects  = drawnAs(TextureSheets[2],   8);
+const SheetLayout Cast              = drawnAs(TextureSheets[3],   8);
+const SheetLayout Ground            = drawnAs(TextureSheets[4],   1);
+const SheetLayout Skies             = drawnAs(TextureSheets[5],   8);
+const SheetLayout FarLayers         = drawnAs(TextureSheets[6],   4);
+const SheetLayout NearLayers        = drawnAs(TextureSheets[7],   4);
+const SheetLayout TitlePicture      = drawnAs(TextureSheets[8],   1);
+const SheetLayout RankingPicture    = drawnAs(TextureSheets[9],   1);
+const SheetLayout AltTitlePicture   = drawnAs(TextureSheets[10],  1);
+const SheetLayout TitlePieces       = drawnAs(TextureSheets[11],  2);
+const SheetLayout SmallFont         = drawnAs(SmallFontSheet,    16);
+const SheetLayout LargeFont         = drawnAs(LargeFontSheet,    16);
 // clang-format on
 
 Sheet::Sheet(const SheetLayout& layout)

@@ -4,6 +4,7 @@
 
 #include "paint.h"
 #include "picture.h"
+#include "render/texture_sheets.h"
 
 // Where a picture file's tiles go: they run row by row, left to right, cols to a row (a
 // power of two), and tile i fills texture slot firstSlot + i.
@@ -13,7 +14,8 @@ struct SheetLayout {
   bool alpha;
 };
 
-// The twelve texture files, the two fonts (first slot: the first character code).
+// The twelve texture files and the two fonts (first slot: the first character code), as
+// the game loads them (render/texture_sheets.h).
 extern const SheetLayout SmallCharacters, TallCharacters, PlayerAndEffects, Cast, Ground, Skies,
     FarLayers, NearLayers, TitlePicture, RankingPicture, AltTitlePicture, TitlePieces, SmallFont,
     LargeFont;

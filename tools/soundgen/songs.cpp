@@ -1,6 +1,7 @@
 // The music, written out. Each piece: tempo, key, band, drum patterns, sections and the
 // order they are played in. Phrases have one token per sixteenth, sixteen to a bar
 // (see song.h for the tokens); '|' only separates bars for the reader.
+#include "shell/music_tracks.h"
 #include "tools/soundgen/song.h"
 
 namespace music {
@@ -26,7 +27,7 @@ DrumPattern half() {
 DrumPattern pulse() { return {"pulse", {{D::Kick, "x...x...x...x..."}}}; }
 
 Song breakingNow() {
-  Song s{"BreakingNow.ogg", "first stage: bright, driving synth rock", 138, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 135, 101, -15};
+  Song s{MusicTrackFiles[1], "first stage: bright, driving synth rock", 138, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 135, 101, -15};
   s.parts = {{Role::Lead, P::SawLead, 74, 0.9, 0.1, 0.35},
              {Role::Counter, P::SquareLead, 62, 0.6, -0.35, 0.2},
              {Role::Bass, P::SawBass, 38, 0.9, 0.0, 0.0},
@@ -58,7 +59,7 @@ Song breakingNow() {
 }
 
 Song surfAvenue() {
-  Song s{"SurfAvenue.ogg", "second stage: breezy and swung", 124, Scale::Mixolydian, 0.14, {}, {}, {}, {}, {}, {}, 145, 202, -15};
+  Song s{MusicTrackFiles[2], "second stage: breezy and swung", 124, Scale::Mixolydian, 0.14, {}, {}, {}, {}, {}, {}, 145, 202, -15};
   s.parts = {{Role::Lead, P::SquareLead, 67, 0.85, -0.1, 0.4},
              {Role::Bass, P::SubBass, 36, 1.0, 0.0, 0.0},
              {Role::Arp, P::Pluck, 55, 0.55, 0.45, 0.35},
@@ -88,7 +89,7 @@ Song surfAvenue() {
 }
 
 Song tradingPlaces() {
-  Song s{"TradingPlaces.ogg", "third stage: secretive, half-time", 108, Scale::Dorian, 0.0, {}, {}, {}, {}, {}, {}, 135, 303, -15};
+  Song s{MusicTrackFiles[3], "third stage: secretive, half-time", 108, Scale::Dorian, 0.0, {}, {}, {}, {}, {}, {}, 135, 303, -15};
   s.parts = {{Role::Lead, P::SoftLead, 76, 0.8, 0.0, 0.5},
              {Role::Bass, P::SawBass, 33, 0.85, 0.0, 0.0},
              {Role::Arp, P::Bell, 64, 0.5, 0.35, 0.6},
@@ -117,7 +118,7 @@ Song tradingPlaces() {
 }
 
 Song tvStarTonight() {
-  Song s{"TVStarTonight.ogg", "fourth stage: gritty and pounding", 148, Scale::HarmonicMinor, 0.0, {}, {}, {}, {}, {}, {}, 130, 404, -15};
+  Song s{MusicTrackFiles[4], "fourth stage: gritty and pounding", 148, Scale::HarmonicMinor, 0.0, {}, {}, {}, {}, {}, {}, 130, 404, -15};
   s.parts = {{Role::Lead, P::SawLead, 69, 0.85, 0.15, 0.3},
              {Role::Bass, P::SawBass, 33, 0.95, 0.0, 0.0},
              {Role::Arp, P::Brass, 57, 0.7, -0.3, 0.2},
@@ -146,7 +147,7 @@ Song tvStarTonight() {
 }
 
 Song popNews() {
-  Song s{"PopNews60.ogg", "bonus stage: bouncy organ", 132, Scale::Major, 0.2, {}, {}, {}, {}, {}, {}, 72, 505, -15};
+  Song s{MusicTrackFiles[5], "bonus stage: bouncy organ", 132, Scale::Major, 0.2, {}, {}, {}, {}, {}, {}, 72, 505, -15};
   s.parts = {{Role::Lead, P::Organ, 65, 0.8, 0.0, 0.3},
              {Role::Counter, P::Bell, 77, 0.45, 0.4, 0.5},
              {Role::Bass, P::SubBass, 41, 1.0, 0.0, 0.0},
@@ -174,7 +175,7 @@ Song popNews() {
 }
 
 Song nowWeDance() {
-  Song s{"NowWeDance.ogg", "bosses and closing parts: fast and urgent", 164, Scale::Minor, 0.0, {}, {}, {}, {}, {}, {}, 160, 606, -15};
+  Song s{MusicTrackFiles[6], "bosses and closing parts: fast and urgent", 164, Scale::Minor, 0.0, {}, {}, {}, {}, {}, {}, 160, 606, -15};
   s.parts = {{Role::Lead, P::SawLead, 72, 0.85, 0.1, 0.3},
              {Role::Bass, P::SawBass, 36, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 60, 0.5, -0.45, 0.3},
@@ -204,7 +205,7 @@ Song nowWeDance() {
 }
 
 Song endlessRoad() {
-  Song s{"EndlessRoad20.ogg", "intermission: calm", 92, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 34, 707, -15};
+  Song s{MusicTrackFiles[7], "intermission: calm", 92, Scale::Major, 0.0, {}, {}, {}, {}, {}, {}, 34, 707, -15};
   s.parts = {{Role::Lead, P::SoftLead, 70, 0.8, 0.0, 0.6},
              {Role::Bass, P::SubBass, 34, 0.9, 0.0, 0.0},
              {Role::Arp, P::Pluck, 58, 0.45, 0.35, 0.5},
@@ -326,8 +327,8 @@ Song march(const char* file) {
 
 std::vector<Song> allSongs() {
   std::vector<Song> list = {breakingNow(), surfAvenue(), tradingPlaces(), tvStarTonight(), popNews(), nowWeDance(), endlessRoad(),
-                            chase("bgm00.mp3"), sky("bgm01.mp3"), groove("bgm02.mp3"), march("bgm03.mp3"),
-                            chase("bgm04.mid"), sky("bgm05.mid"), groove("bgm06.mid"), march("bgm07.mid")};
+                            chase(MusicTrackFiles[8]), sky(MusicTrackFiles[9]), groove(MusicTrackFiles[10]), march(MusicTrackFiles[11]),
+                            chase(MusicTrackFiles[12]), sky(MusicTrackFiles[13]), groove(MusicTrackFiles[14]), march(MusicTrackFiles[15])};
   return list;
 }
 // clang-format on

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "game/actor_type.h"
 #include "game/geometry.h"
 #include "game/player.h"
 #include "shell/audio.h"
@@ -22,7 +23,8 @@ std::string n(int32_t v) { return std::to_string(v); }
 // Controllers that act every interval frames while they live.
 void checkPeriod(const CheckContext& c, const SpawnEntry& e, const char* acts) {
   if (e.interval == 0) {
-    c.warning(std::string("interval 0 ") + acts + " once only (it means every 65536 frames)");
+    c.warning(std::string("interval 0 ") + acts + " once only (it means every " +
+              std::to_string(NeverInterval) + " frames)");
   } else if (e.interval < 0) {
     c.warning("interval " + n(e.interval) + " is negative: it " + acts + " every " +
               n(e.interval == INT32_MIN ? INT32_MAX : -e.interval) + " frames");
@@ -112,12 +114,17 @@ void checkPlayerEvent(const CheckContext& c, const SpawnEntry& e) {
        {HitHard, HitSoft, ForceDash, ExtraLife, Coin, StageCleared, AllStagesCleared}) {
     if (e.sprite == known) return;
   }
-  c.error("sprite " + n(e.sprite) + " is no player event (1 to 5, 7 or 8)");
+  c.error("sprite " + n(e.sprite) +
+          " is no player event (1 to 5, 7 or 8): the player drops it, and with it any event "
+          "posted earlier in the frame");
 }
 
 void checkMusicLoad(const CheckContext& c, const SpawnEntry& e) {
-  if (e.sprite < 1 || e.sprite >= MusicTrackCount)
+  if (e.sprite < 0 || e.sprite >= MusicTrackCount) {
     c.error("sprite " + n(e.sprite) + " is no music track (1 to " + n(MusicTrackCount - 1) + ")");
+  } else if (e.sprite == 0) {
+    c.warning("track 0 has no file: the music stops and \"resources/\" fails to load");
+  }
 }
 
 void checkMusicCommand(const CheckContext& c, const SpawnEntry& e) {
@@ -132,18 +139,18 @@ struct ControllerCheck {
 
 // clang-format off
 constexpr ControllerCheck ControllerChecks[] = {
-  // type  check
-  {40,     checkSerpent},
-  {49,     checkEmitter},
-  {50,     checkSpreadEmitter},
-  {51,     checkSpreadEmitter},
-  {52,     checkLeadingEmitter},
-  {53,     checkCeiling},
-  {54,     checkSoundCue},
-  {55,     checkStageEnd},
-  {56,     checkPlayerEvent},
-  {57,     checkMusicLoad},
-  {58,     checkMusicCommand},
+  // type                    check
+  {ActorType::SerpentLayout,  checkSerpent},
+  {ActorType::Emitter,        checkEmitter},
+  {ActorType::SpreadEmitter,  checkSpreadEmitter},
+  {ActorType::SpreadEmitter2, checkSpreadEmitter},
+  {ActorType::LeadingEmitter, checkLeadingEmitter},
+  {ActorType::TunnelCeiling,  checkCeiling},
+  {ActorType::SoundCue,       checkSoundCue},
+  {ActorType::StageEnd,       checkStageEnd},
+  {ActorType::PlayerEvent,    checkPlayerEvent},
+  {ActorType::MusicLoad,      checkMusicLoad},
+  {ActorType::MusicCommand,   checkMusicCommand},
 };
 // clang-format on
 }  // namespace

@@ -2,13 +2,13 @@
 
 #include <cmath>
 
-#include "actors/actor_types.h"
+#include "actors/actor_info.h"
+#include "game/actor_type.h"
 #include "render/model_table.h"
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 #include "tools/stages/timeline.h"
 
 namespace {
-constexpr int32_t StageEndType = 55;
 
 bool slotHoldsTexture(int32_t slot) {
   for (const TextureSheet& sheet : TextureSheets) {
@@ -33,7 +33,7 @@ void checkVectors(const CheckContext& c, const SpawnEntry& e) {
 void checkEntry(const CheckContext& c, const SpawnEntry& e, bool reached) {
   if (!knownType(e.type)) {
     c.error("type " + std::to_string(e.type) + " is unknown (types are 1 to " +
-            std::to_string(HighestActorType) + ")");
+            std::to_string(ActorType::Highest) + ")");
     return;
   }
   if (!reached) return;
@@ -42,7 +42,7 @@ void checkEntry(const CheckContext& c, const SpawnEntry& e, bool reached) {
     c.warning("type 0 places nothing");
     return;
   }
-  if (kindOf(e.type) == 2) {
+  if (kindOf(e.type) == ActorKind::Controller) {
     checkController(c, e);
   } else {
     checkLooks(c, e.type, e.sprite, "sprite");
@@ -69,11 +69,12 @@ void checkStage(std::vector<Problem>& problems, int32_t s, const ScriptStage& st
     if (i > 0) checkOrder(c, e.entry, stage.entries[i - 1].entry);
     bool reached = i < frames.size() && (next < 0 || frames[i] <= next);
     checkEntry(c, e.entry, reached);
-    hasEnd = hasEnd || (e.entry.type == StageEndType && i < size_t(StageEntryCount));
+    hasEnd = hasEnd || (e.entry.type == ActorType::StageEnd && i < size_t(StageEntryCount));
   }
   if (!hasEnd) {
     CheckContext{problems, s, -1, stage.line}.error(
-        "no stage end (type 55): the stage never ends unless a boss ends it");
+        "no stage end (type " + std::to_string(ActorType::StageEnd) +
+        "): the stage never ends unless a boss ends it");
   }
 }
 }  // namespace
@@ -86,15 +87,15 @@ void CheckContext::warning(const std::string& message) const {
   problems.push_back({false, stage, entry, line, message});
 }
 
-int32_t kindOf(int32_t type) { return (actorTypeRow(type).flags >> 16) & 0xff; }
+int32_t kindOf(int32_t type) { return flagByte(actorInfo(type).flags, FlagByte::Kind); }
 
-bool knownType(int32_t type) { return type >= 0 && type <= HighestActorType; }
+bool knownType(int32_t type) { return type >= 0 && type <= ActorType::Highest; }
 
 void checkLooks(const CheckContext& c, int32_t type, int32_t sprite, const char* field) {
   std::string what = std::string(field) + " " + std::to_string(sprite);
-  if (kindOf(type) == 0 && findModel(sprite) == nullptr) {
+  if (kindOf(type) == ActorKind::Model && findModel(sprite) == nullptr) {
     c.error(what + " is no model number: nothing is drawn for this type " + std::to_string(type));
-  } else if (kindOf(type) == 1 && !slotHoldsTexture(sprite)) {
+  } else if (kindOf(type) == ActorKind::Sprite && !slotHoldsTexture(sprite)) {
     c.error(what + " is no loaded texture slot: nothing is drawn for this type " +
             std::to_string(type));
   }

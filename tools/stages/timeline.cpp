@@ -5,18 +5,18 @@
 #include <map>
 #include <string>
 
+#include "game/actor_type.h"
 #include "tools/stages/stage_check.h"
 #include "tools/stages/type_names.h"
 
 namespace {
-constexpr int32_t StageEndType = 55;
-constexpr int32_t SerpentLayout = 40;
-constexpr int32_t NeverInterval = 65536;
 constexpr int32_t MarginAfterLast = 200;
 // A stage with no end is drawn this far at most.
 constexpr int64_t LongestAxis = 1000000;
 
-bool isEmitter(int32_t type) { return type >= 49 && type <= 52; }
+bool isEmitter(int32_t type) {
+  return type >= ActorType::Emitter && type <= ActorType::LeadingEmitter;
+}
 
 // The ages at which a controller acts on its period, from its first age to its lifetime,
 // up to the end of the time axis.
@@ -36,7 +36,7 @@ void addPeriodic(StageTimes& t, int32_t fired, int32_t firstAge, const SpawnEntr
 void addEntry(StageTimes& t, int32_t fired, const SpawnEntry& e) {
   if (isEmitter(e.type)) {
     addPeriodic(t, fired, 0, e, knownType(e.sprite) && e.sprite != 0 ? e.sprite : e.type);
-  } else if (e.type == SerpentLayout) {
+  } else if (e.type == ActorType::SerpentLayout) {
     addPeriodic(t, fired, e.start, e, e.type);
   } else {
     t.spawns.push_back({fired, e.type});
@@ -66,7 +66,7 @@ std::vector<int32_t> fireFrames(const ScriptStage& stage) {
   std::vector<int32_t> frames;
   int64_t previous = -1;
   for (size_t i = 0; i < stage.entries.size() && i < size_t(StageEntryCount); ++i) {
-    previous = std::max<int64_t>(stage.entries[i].entry.time, previous + 1);
+    previous = entryFireFrame(stage.entries[i].entry.time, previous);
     frames.push_back(int32_t(std::min<int64_t>(previous, INT32_MAX)));
   }
   return frames;
@@ -74,7 +74,7 @@ std::vector<int32_t> fireFrames(const ScriptStage& stage) {
 
 StageEnd stageEnd(const ScriptStage& stage, const std::vector<int32_t>& frames) {
   for (size_t i = 0; i < frames.size(); ++i) {
-    if (stage.entries[i].entry.type == StageEndType)
+    if (stage.entries[i].entry.type == ActorType::StageEnd)
       return endAt(frames[i], stage.entries[i].entry);
   }
   return {-1, -1};
@@ -90,7 +90,7 @@ StageTimes stageTimes(const ScriptStage& stage) {
       ++t.unshown;
       continue;
     }
-    if (e.type != 0 && e.type != StageEndType) addEntry(t, frames[i], e);
+    if (e.type != 0 && e.type != ActorType::StageEnd) addEntry(t, frames[i], e);
   }
   setAxis(t);
   return t;
@@ -183,7 +183,7 @@ void drawMarkers(Plot& p, const StageTimes& t) {
 
 void drawRow(Plot& p, int32_t row, int32_t type, int32_t count, const StageTimes& t) {
   int32_t y = RowsTop + row * RowHeight;
-  const TypeName& name = typeName(type);
+  TypeName name = typeName(type);
   std::string label = std::to_string(type) + " " + name.name;
   drawText(p.canvas, LabelLeft, y + 4, label, Ink);
   std::string times = "x" + std::to_string(count);

@@ -1,9 +1,10 @@
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 #include <SDL.h>
 #include <SDL_image.h>
 #include <SDL_opengl.h>
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
@@ -12,24 +13,6 @@ uint32_t TextureSlots[TextureSlotCount];
 uint32_t textureForSlot(int32_t slot) {
   return slot >= 0 && slot < TextureSlotCount ? TextureSlots[slot] : 0;
 }
-
-// clang-format off
-const TextureSheet TextureSheets[TextureSheetCount] = {
-  // file                    tile w  tile h tiles slot  alpha  nearest grey after
-  {"chr64x64texs.PNG",        64,  64,   32,    0, true,  false, -1.0},
-  {"chr64x128texs.PNG",       64, 128,   16,   32, true,  false,  0.9},
-  {"chr128x128texs1.PNG",    128, 128,   32,   48, true,  false,  0.8},
-  {"chr128x128texs2.PNG",    128, 128,   32,   80, true,  false,  0.7},
-  {"ground.PNG",              64,  64,    1,  128, false, false,  0.6},
-  {"sky.PNG",                 32, 256,    8,  144, false, false,  0.5},
-  {"bkBacks.PNG",            128, 128,   16,  160, true,  false,  0.4},
-  {"frBacks.PNG",            128,  64,   16,  192, true,  false,  0.3},
-  {"mavutitle02.JPG",        512, 512,    1,  224, false, true,   0.2},
-  {"ranktitle.JPG",          512, 512,    1,  225, false, true,   0.1},
-  {"uratite2.JPG",           256, 256,    1,  226, false, true,   0.0},
-  {"titletexs.PNG",          256, 128,    4,  227, true,  true,  -1.0},
-};
-// clang-format on
 
 TileOrigin tileOrigin(int32_t i, int32_t cols, int32_t w, int32_t h) {
   int32_t row = i / cols;
@@ -116,4 +99,10 @@ int32_t uploadTextureTiles(const char* path, int32_t w, int32_t h, int32_t n, ui
   SDL_UnlockSurface(picture);
   SDL_FreeSurface(picture);
   return made;
+}
+
+int32_t uploadSheetTiles(const TextureSheet& s, uint32_t* dest, int32_t filter) {
+  char path[64];
+  std::snprintf(path, sizeof path, "resources/%s", s.file);
+  return uploadTextureTiles(path, s.tileWidth, s.tileHeight, s.tiles, dest, s.alpha, filter);
 }

@@ -1,22 +1,12 @@
 #pragma once
 #include <cstdint>
 
+#include "render/texture_sheets.h"
+
 // Texture names by slot; 0 where nothing was loaded (a quad with name 0 is not drawn).
-constexpr int32_t TextureSlotCount = 256;
 extern uint32_t TextureSlots[TextureSlotCount];
 // The texture name of a slot number from anywhere (data included): 0 outside the table.
 uint32_t textureForSlot(int32_t slot);
-
-// One row of the load table: a picture file cut into tiles for consecutive slots.
-struct TextureSheet {
-  const char* file;  // under "resources/"
-  int32_t tileWidth, tileHeight, tiles, firstSlot;
-  bool alpha;          // RGBA, else RGB
-  bool alwaysNearest;  // the title pictures ignore the filter setting
-  double greyAfter;    // loading grey shown after it; negative: none
-};
-constexpr int32_t TextureSheetCount = 12;
-extern const TextureSheet TextureSheets[TextureSheetCount];
 
 // The texture filter setting for the loaded game textures (0 nearest, else linear); the
 // title pictures stay nearest.
@@ -44,3 +34,5 @@ uint32_t makeTexture(const uint8_t* pixels, int32_t w, int32_t h, bool alpha, in
 // unchanged), 0 when n < 1, or -1 when the picture cannot be loaded.
 int32_t uploadTextureTiles(const char* path, int32_t w, int32_t h, int32_t n, uint32_t* dest,
                            bool alpha, int32_t filter);
+// uploadTextureTiles for the sheet's file under "resources/", its tiles stored at dest.
+int32_t uploadSheetTiles(const TextureSheet& sheet, uint32_t* dest, int32_t filter);

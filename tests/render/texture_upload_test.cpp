@@ -1,4 +1,4 @@
-#include "shell/texture_upload.h"
+#include "render/texture_upload.h"
 
 #include <SDL.h>
 #include <SDL_opengl.h>
