@@ -43,16 +43,18 @@ void shedSatellite(Actor& boss, int32_t slot) {
 }
 
 // The centre a satellite circles: its boss while tied, its own drifting anchor once free.
-// A satellite that lost its boss stays where it is for the one frame it has left.
+// A satellite whose boss is gone dies on its next update, circling until then the last
+// place of the freed slot; one whose link names no slot stays where it is.
 bool orbitCentre(Actor& a, const SpriteFrame& f, double* cx, double* cz) {
   if (f.age < ReleaseAge) {
-    const Actor* boss = linkedActor(a);
-    if (!boss) {
+    if (a.link < 0 || a.link >= ActorCount) {
       a.hp = 0;
       return false;
     }
-    *cx = boss->pos[0];
-    *cz = boss->pos[2];
+    const Actor& boss = ActorTable[a.link];
+    if (boss.type == ActorType::Empty) a.hp = 0;
+    *cx = boss.pos[0];
+    *cz = boss.pos[2];
     return true;
   }
   *cx = a.anchor[0];

@@ -30,9 +30,11 @@ TEST_F(BossSatellites, TheBossShedsLinkedSatellitesOnItsOrbitFasterAboveLevel10)
 
 TEST_F(BossSatellites, ASatelliteWhoseBossIsGoneDiesOnTheNextFrameWith3000TimesTheLevel) {
   Game.level = 2;
-  // A link left from the slot's earlier life counts as a free slot.
+  // A link left from the slot's earlier life counts as a free slot; a freed slot keeps
+  // the place its boss had.
   for (int32_t link : {50, -1, 64}) {
     resetActors();
+    ActorTable[50].pos[2] = 2000.0;
     Game.score = 0;
     int32_t s = place(25, 41, 100, {0, 200, 2000}, {300, 0, 0});
     ActorTable[s].link = link;
@@ -114,5 +116,26 @@ TEST_F(SatelliteBossFire, AboveLevel7ItFiresTwoBulletsTheSecondFasterByTheDiffic
   std::sort(speeds.begin(), speeds.end());
   EXPECT_NEAR(speeds[0], 15.0, 1e-9);
   EXPECT_NEAR(speeds[1], 15.0 * 1.5, 1e-9);
+}
+}  // namespace
+
+namespace {
+using OrphanedSatellites = EnemyTest;
+
+// Before age 512 a satellite circles the slot its link names; when that slot has been
+// freed it circles the last place of the boss there for the one frame it has left.
+TEST_F(OrphanedSatellites, ASatelliteWhoseBossIsGoneCirclesTheFreedSlotsLastPlace) {
+  ActorTable[50].type = 0;
+  ActorTable[50].pos[0] = 700.0;
+  ActorTable[50].pos[2] = 2500.0;
+  int32_t s = place(25, 41, 0, {0, 200, 2000}, {300, 0, 0});
+  ActorTable[s].link = 50;
+  walk();
+  // Age 0: radius (sin256(0) + 1) * 300, angle 0.
+  EXPECT_DOUBLE_EQ(ActorTable[s].pos[0], 700.0 + 300.0);
+  EXPECT_DOUBLE_EQ(ActorTable[s].pos[2], 2500.0);
+  EXPECT_EQ(ActorTable[s].hp, 0);
+  walk();
+  EXPECT_EQ(ActorTable[s].type, 0);
 }
 }  // namespace
