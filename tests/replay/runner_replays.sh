@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Replays through the headless runner: a played session recorded and played back in sync,
 # also drawn with another frame-skip setting; a changed answer found out of sync at the
-# first stored digest after it; spoilt files refused with status 1 and one line.
+# first stored digest after it; one marked cut short played and said so; spoilt files
+# refused with status 1 and one line.
 # Usage: runner_replays.sh RUNNER RESOURCES
 set -uo pipefail
 runner=$1 resources=$2
@@ -39,33 +40,49 @@ play "$work/a.rep" --frame-skip 3
 [ $status -eq 0 ] || fail "drawn every other frame the playback left the recording: $out"
 echo "replays: recorded and played back in sync, drawn or not"
 
-# Splices the files' parts (docs/replay.md): a header of FIRST, frames of SECOND, the
-# trailer of FIRST; with a game version, it is written instead. The checksum is redone.
-splice() {
+# Rewrites replays by their parts (docs/replay.md), the checksum redone:
+#   splice FIRST SECOND OUT [VERSION]: the header and trailer of FIRST, the frames of
+#     SECOND; with a game version, it is written in the header instead;
+#   cut_short IN OUT: IN marked cut short.
+replay_edit() {
   python3 - "$@" <<'PY'
 import sys
-first, second, out = (open(p, 'rb').read() if i < 2 else p for i, p in enumerate(sys.argv[1:4]))
 header = 2586 + 4 + 4 * 31
 def parts(b):
     n = int.from_bytes(b[header - 4:header], 'little')
     return b[:header - 4], b[header:header + n], b[header + n:-8]
-head, _, trailer = parts(first)
-_, frames, _ = parts(second)
-if len(sys.argv) > 4:
-    version = sys.argv[4].encode().ljust(16, b'\0')
-    head = head[:10] + version + head[26:]
-body = head + len(frames).to_bytes(4, 'little') + frames + trailer
-h = 1469598103934665603
-for c in body:
-    h = ((h ^ c) * 1099511628211) % 2**64
-open(out, 'wb').write(body + h.to_bytes(8, 'little'))
+def write(path, head, frames, trailer):
+    body = head + len(frames).to_bytes(4, 'little') + frames + trailer
+    h = 1469598103934665603
+    for c in body:
+        h = ((h ^ c) * 1099511628211) % 2**64
+    open(path, 'wb').write(body + h.to_bytes(8, 'little'))
+command, first = sys.argv[1], open(sys.argv[2], 'rb').read()
+head, frames, trailer = parts(first)
+if command == 'splice':
+    frames = parts(open(sys.argv[3], 'rb').read())[1]
+    if len(sys.argv) > 5:
+        head = head[:10] + sys.argv[5].encode().ljust(16, b'\0') + head[26:]
+    write(sys.argv[4], head, frames, trailer)
+else:
+    write(sys.argv[3], head, frames, trailer[:4] + b'\1' + trailer[5:])
 PY
 }
+splice() { replay_edit splice "$@"; }
 splice "$work/a.rep" "$work/b.rep" "$work/changed.rep"
 play "$work/changed.rep" --frame-skip 1000
 [ $status -eq 3 ] && [ "$(tail -n 1 <<< "$out")" = "replay out of sync at frame 1199" ] ||
   fail "a changed answer was not found at frame 1199 (status $status): $(tail -n 1 <<< "$out")"
 echo "replays: a move changed at frame 700 is out of sync at frame 1199"
+
+# Marked cut short (as a full recording is): played to its end, then said, status 1.
+replay_edit cut_short "$work/a.rep" "$work/short.rep"
+play "$work/short.rep" --frame-skip 1000
+[ $status -eq 1 ] && [ "$(tail -n 1 <<< "$out")" = \
+  "replay cut short: its recording stopped after frame 1299, in sync up to there" ] ||
+  fail "a replay cut short was not played and said so (status $status): $(tail -n 1 <<< "$out")"
+grep -qx "frames 1300" <<< "$out" || fail "a replay cut short was not played to its end"
+echo "replays: one cut short is played to its end and says so"
 
 # Spoilt files: each refused before a frame runs, with status 1 and one line.
 size=$(stat -c %s "$work/a.rep")
