@@ -7,7 +7,7 @@
 #include "shell/replay_recorder.h"
 
 // The recording of a whole session, always on in the game. Its buffer is taken when it
-// starts; 4 MiB holds hours of ordinary play (docs/replay.md).
+// starts; 4 MiB holds about 14 hours of keyboard play (docs/replay.md).
 constexpr size_t SessionReplayBytes = size_t(4) << 20;
 constexpr int32_t SessionReplayDigests = 16384;  // 9.8 million frames, about 46 hours
 constexpr const char* ReplayFolder = "replays";
