@@ -6,6 +6,7 @@
 #include <cstdio>
 
 #include "shell/clock.h"
+#include "shell/replay_answers.h"
 
 int32_t MusicSwitch = 1;
 
@@ -54,20 +55,36 @@ void loadEffect(int fileNumber) {
 // runner's exact clock must hear the same channels free on every machine.
 uint32_t ChannelFreeAt[MixChannels];
 
-bool channelBusy(int c) { return int32_t(ChannelFreeAt[c] - getTicks()) > 0; }
+// That clock, read once for each sound operation. Whether a channel is free decides what
+// the audio log holds, so its readings are answers a replay keeps, like the game clock's.
+uint32_t channelClock() {
+  return uint32_t(answered(Answer::ChannelClock, [] { return int32_t(getTicks()); }));
+}
 
-void startOnChannel(int channel, int32_t effect) {
+bool channelBusy(int c, uint32_t now) { return int32_t(ChannelFreeAt[c] - now) > 0; }
+
+void startOnChannel(int channel, int32_t effect, uint32_t now) {
   Mix_PlayChannelTimed(channel, Effects[effect], 0, -1);
-  ChannelFreeAt[channel] = getTicks() + EffectMs[effect];
+  ChannelFreeAt[channel] = now + EffectMs[effect];
   logAudio(AudioEvent::EffectStarted, effect, channel);
 }
 
 // The first channel 0..7 with nothing playing, or -1.
-int idleChannel() {
+int idleChannel(uint32_t now) {
   for (int c = 0; c < MixChannels; ++c) {
-    if (!channelBusy(c)) return c;
+    if (!channelBusy(c, now)) return c;
   }
   return -1;
+}
+
+int32_t playOnIdleChannel(int32_t effect, uint32_t now) {
+  int channel = idleChannel(now);
+  if (channel < 0) {
+    logAudio(AudioEvent::EffectDropped, effect, -1);
+    return 0;
+  }
+  startOnChannel(channel, effect, now);
+  return 1;
 }
 
 bool validEffect(int32_t effect) { return effect >= 0 && effect < EffectCount; }
@@ -97,7 +114,8 @@ void openAudioAndLoadEffects() {
 
 void stopEffects() {
   Mix_HaltChannel(-1);
-  for (uint32_t& t : ChannelFreeAt) t = getTicks();
+  uint32_t now = channelClock();
+  for (uint32_t& t : ChannelFreeAt) t = now;
 }
 
 void closeAudio() {
@@ -113,23 +131,17 @@ void closeAudio() {
 
 int32_t playEffect(int32_t effect) {
   if (!validEffect(effect) || !Effects[effect]) return 0;
-  int channel = idleChannel();
-  if (channel < 0) {
-    logAudio(AudioEvent::EffectDropped, effect, -1);
-    return 0;
-  }
-  startOnChannel(channel, effect);
-  return 1;
+  return playOnIdleChannel(effect, channelClock());
 }
 
 int32_t playEffectElseCutChannel(int32_t effect, int32_t channel) {
-  if (playEffect(effect)) return 1;
-  if (!validEffect(effect) || !Effects[effect] || channel < 0 || channel >= MixChannels) {
-    return 0;
-  }
+  if (!validEffect(effect) || !Effects[effect]) return 0;
+  uint32_t now = channelClock();
+  if (playOnIdleChannel(effect, now)) return 1;
+  if (channel < 0 || channel >= MixChannels) return 0;
   Mix_HaltChannel(channel);
   logAudio(AudioEvent::ChannelCut, effect, channel);
-  startOnChannel(channel, effect);
+  startOnChannel(channel, effect, now);
   return 1;
 }
 
@@ -174,6 +186,10 @@ void musicCommand(int32_t code) {
 }
 
 bool effectLoaded(int32_t effect) { return validEffect(effect) && Effects[effect]; }
+uint32_t effectPlayingMs(int32_t effect) { return validEffect(effect) ? EffectMs[effect] : 0; }
+void setEffectPlayingMs(int32_t effect, uint32_t ms) {
+  if (validEffect(effect)) EffectMs[effect] = ms;
+}
 bool musicLoaded() { return CurrentTrack != nullptr; }
 
 void clearAudioLog() { TheAudioLog = AudioLog{}; }

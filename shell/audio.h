@@ -34,6 +34,10 @@ void loadMusicTrack(const char* path);
 bool musicTrackPath(int32_t track, char* path, int32_t size);
 void musicCommand(int32_t code);
 bool effectLoaded(int32_t effect);
+// How long an effect keeps its channel busy, as worked out from the device's format when it
+// loaded. A replay carries these, so that its playback times the channels as its run did.
+uint32_t effectPlayingMs(int32_t effect);
+void setEffectPlayingMs(int32_t effect, uint32_t ms);
 bool musicLoaded();
 
 // What the sound operations were asked to do, newest last. Tests read it.

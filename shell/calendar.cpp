@@ -2,6 +2,8 @@
 
 #include <ctime>
 
+#include "shell/replay_answers.h"
+
 namespace {
 CalendarDate systemDate() {
   std::time_t now = std::time(nullptr);
@@ -14,6 +16,6 @@ CalendarDate systemDate() {
 CalendarSource Calendar = systemDate;
 }  // namespace
 
-CalendarDate localDate() { return Calendar(); }
+CalendarDate localDate() { return answeredDate(Calendar); }
 void setCalendarSource(CalendarSource source) { Calendar = source ? source : systemDate; }
 void useSystemCalendar() { Calendar = systemDate; }

@@ -7,6 +7,7 @@
 #include "shell/clock.h"
 #include "shell/frame_step.h"
 #include "shell/preferences.h"
+#include "shell/session_replay.h"
 #include "shell/startup.h"
 
 uint32_t frameWait(uint32_t t0, uint32_t t1, GameMode r) {
@@ -32,14 +33,19 @@ GameMode loopPass(bool& quit) {
 int runFrameLoop() {
   int32_t status = openDisplay();
   if (status != 0) std::exit(status);
+  beginSessionRecording();
   startUp();
+  takeSessionFacts();
   frameStep(Mode::EnterTitle);
+  closeSessionFrame();
   bool quit = false;
   GameMode r;
   do {
     r = loopPass(quit);
+    closeSessionFrame();
   } while ((r & ModeNumberMask) != Mode::Quit && !quit);
   savePreferences();
+  saveSessionReplay();
   shutDownPlatform();
   return 0;
 }

@@ -6,6 +6,13 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "game/game_flow.h"
+#include "game/game_state.h"
+#include "game/player.h"
+#include "render/draw_queue.h"
+#include "shell/audio.h"
+#include "shell/preferences.h"
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -39,4 +46,13 @@ void writeWholeFile(const char* path, const uint8_t* data, size_t size) {
   if (!f) std::abort();
   if (size > 0 && std::fwrite(data, size, 1, f) != 1) std::abort();
   std::fclose(f);
+}
+
+void emptyPlayTables() {
+  Game = GameState{};
+  ThePlayer = Player{};
+  resetPlayTables(TableReset::Zero);
+  drawQueuedScene(-1);
+  clearAudioLog();
+  CoinCount = 1;
 }

@@ -11,6 +11,10 @@ void enterFuzzFolder();
 // Writes the bytes to path (relative to the working folder), replacing what was there.
 void writeWholeFile(const char* path, const uint8_t* data, size_t size);
 
+// Every table of play as at program start, cursors included, so that a run does not
+// depend on the runs before it and a finding replays alone.
+void emptyPlayTables();
+
 // The fuzzer's entry points, also called by the replay program over kept inputs.
 extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv);
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size);

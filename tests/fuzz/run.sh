@@ -16,10 +16,10 @@ case "${1:-}" in
 esac
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(preferences stage_file)
+[ ${#targets[@]} -gt 0 ] || targets=(preferences stage_file replay)
 
 # The longest input each takes: past the file's size, so that long files are tried too.
-declare -A max_len=([preferences]=4096 [stage_file]=80001)
+declare -A max_len=([preferences]=4096 [stage_file]=80001 [replay]=16384)
 
 status=0
 for name in "${targets[@]}"; do

@@ -52,17 +52,6 @@ constexpr const char* PilotScript =
     "40 A UP LEFT\n40 A RIGHT\n30 A DOWN\n20 B\n40 A UP RIGHT\n30 A LEFT\n"
     "20 A DOWN RIGHT\n30 A B\n50 A\n";
 
-// Every table as at program start, cursors included, so that a run does not depend on the
-// runs before it and a finding replays alone.
-void emptyPlayTables() {
-  Game = GameState{};
-  ThePlayer = Player{};
-  resetPlayTables(TableReset::Zero);
-  drawQueuedScene(-1);
-  clearAudioLog();
-  CoinCount = 1;
-}
-
 // The first entry of the stage whose record differs from the built-in one; -1 when none.
 int32_t firstChangedEntry(const uint8_t* file, int32_t stage) {
   const uint8_t* mine = file + stage * StageBytes;

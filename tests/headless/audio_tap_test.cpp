@@ -6,7 +6,7 @@
 #include <string>
 
 #include "shell/audio.h"
-#include "tools/headless/digest.h"
+#include "shell/state_digest.h"
 
 namespace {
 void logged(AudioEvent event, int32_t value) {

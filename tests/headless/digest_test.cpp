@@ -1,5 +1,5 @@
 // The digest sees every field of every table, and nothing else.
-#include "tools/headless/digest.h"
+#include "shell/state_digest.h"
 
 #include <gtest/gtest.h>
 

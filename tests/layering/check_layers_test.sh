@@ -21,6 +21,7 @@ clean_tree() {
   printf '#include <SDL_opengl.h>\n#include "render/draw_queue.h"\n#include "render/texture_upload.h"\n' \
     > "$work/top/render/d.cpp"
   printf '#include <SDL.h>\n#include "game/game_state.h"\n' > "$work/top/shell/e.cpp"
+  printf '#include "actors/actor_table.h"\n' > "$work/top/shell/state_digest.cpp"
 }
 
 expect() {  # expect pass|fail DESCRIPTION

@@ -25,7 +25,10 @@ void usage() {
                "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
                "                       [--frame-skip N] [--skip-until FRAME]\n"
                "                       [--spawn FRAME:TYPE,SPRITE,START,X,Y,Z[,...]]...\n"
-               "                       [--memory FILE]\n"
+               "                       [--memory FILE] [--record FILE]\n"
+               "       bravin-headless --replay FILE [--trace FILE] [--times FILE] [--dump DIR]\n"
+               "                       [--dump-every K] [--frame-skip N] [--memory FILE]\n"
+               "                       [--resources DIR] [--real-clock] [--record FILE]\n"
                "--start-stage S begins a game at stage S (0 to 7) without the title;\n"
                "--new-game begins in NewGame, which reads the 4 key on the first frame;\n"
                "--post writes a player event before a frame, as an actor would;\n"
@@ -39,7 +42,10 @@ void usage() {
                "--keep-alive drops the hits posted to the player (a test aid);\n"
                "--times FILE writes frame, ms, live actors and queued items per frame;\n"
                "--memory FILE writes the frames run and the resident memory (kB) after\n"
-               "  frames 1, 10, 100, ... and after the last.\n"
+               "  frames 1, 10, 100, ... and after the last;\n"
+               "--record FILE writes the run's recording as a replay (not with the test aids);\n"
+               "--replay FILE plays a replay through the frame step and says whether it stays\n"
+               "  in sync (exit status 0 in sync, 3 out of sync, 1 a file it cannot play).\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
                "axis0:N axis1:N button:N), one line per run of frames.\n");
 }
@@ -108,6 +114,8 @@ std::string* textOption(const std::string& a, RunOptions& o) {
   if (a == "--trace") return &o.trace;
   if (a == "--times") return &o.times;
   if (a == "--memory") return &o.memory;
+  if (a == "--replay") return &o.replay;
+  if (a == "--record") return &o.record;
   return nullptr;
 }
 
@@ -136,6 +144,25 @@ bool parseOption(const std::string& a, const char* value, RunOptions& o) {
   return false;
 }
 
+// What changes the run past the answers of the input, the clock and the calendar, which
+// a recording holds: a replay is played, and a run recorded, without these.
+bool testAid(const RunOptions& o) {
+  return o.startStage >= 0 || o.newGame || !o.posts.empty() || !o.spawns.empty() || o.keepAlive ||
+         o.seed != 1;
+}
+
+// A replay holds its own input and length: no script, frame count or test aid with it.
+bool replayFits(const RunOptions& o, int argc, char** argv) {
+  if (!o.record.empty() && testAid(o)) return false;
+  if (o.replay.empty()) return true;
+  for (int i = 1; i < argc; ++i) {
+    if (std::strcmp(argv[i], "--frames") == 0 || std::strcmp(argv[i], "--script") == 0) {
+      return false;
+    }
+  }
+  return !testAid(o);
+}
+
 bool parseArgs(int argc, char** argv, RunOptions& o) {
   o.resources = "resources";
   for (int i = 1; i < argc; ++i) {
@@ -149,7 +176,7 @@ bool parseArgs(int argc, char** argv, RunOptions& o) {
     else if (i + 1 >= argc || !parseOption(a, argv[++i], o))
       return false;
   }
-  return !(o.newGame && o.startStage >= 0);
+  return !(o.newGame && o.startStage >= 0) && replayFits(o, argc, argv);
 }
 
 double percentile(std::vector<double> v, double p) {
@@ -196,5 +223,16 @@ int main(int argc, char** argv) {
   std::printf("stage_starts%s\n",
               result.stageStarts.empty() ? " none" : result.stageStarts.c_str());
   printTimes(result);
+  if (!result.replayed) return 0;
+  if (result.outOfSyncAt >= 0) {
+    std::printf("replay out of sync at frame %d\n", result.outOfSyncAt);
+    return 3;
+  }
+  if (result.cutShort) {
+    std::printf("replay cut short: its recording stopped after frame %d, in sync up to there\n",
+                result.framesRun - 1);
+    return 1;
+  }
+  std::printf("replay in sync\n");
   return 0;
 }

@@ -23,9 +23,10 @@
 #include "shell/preferences.h"
 #include "shell/scripted_input.h"
 #include "shell/startup.h"
+#include "shell/state_digest.h"
 #include "tools/headless/audio_tap.h"
-#include "tools/headless/digest.h"
 #include "tools/headless/png_dump.h"
+#include "tools/headless/replay_run.h"
 #include "tools/headless/trace.h"
 
 namespace fs = std::filesystem;
@@ -212,8 +213,11 @@ GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult
 bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
   static ScriptedInput script;
   RunOutputs out;
+  ReplayRun replay;
   if (!readScript(o.script, script, error) || !openOutputs(o, out, error)) return false;
+  if (!openReplayRun(o.replay, o.record, replay, error)) return false;
   if (!enterRunFolder(o.resources, result.folder, error)) return false;
+  if (!enterReplayRun(replay, error)) return false;
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);
   std::srand(o.seed);
@@ -225,21 +229,28 @@ bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
     return false;
   }
   startUp();
+  if (!startReplayRun(replay, error)) return false;
   if (o.frameSkip >= 1) FrameSkipSetting = o.frameSkip;
   if (o.skipUntil > 0) FrameSkipSetting = INT32_MAX;
   enterFirstMode(o);
+  closeReplayFrame(replay, -1);
   result.startUpMs = msSince(start);
   out.audioSeen = audioLogTotal();
-  reserveFrameFigures(result, o.frames);
+  result.replayed = replay.player != nullptr;
+  int32_t frames = result.replayed ? replay.replay.frameCount : o.frames;
+  reserveFrameFigures(result, frames);
   GameMode r = LoopState.currentMode;
-  for (int32_t frame = 0; frame < o.frames && (r & ModeNumberMask) != Mode::Quit; ++frame) {
+  for (int32_t frame = 0; frame < frames && (r & ModeNumberMask) != Mode::Quit; ++frame) {
     r = runFrame(o, out, frame, result);
     script.nextFrame();
+    closeReplayFrame(replay, frame);
     ++result.framesRun;
     writeMemory(out.memory, result.framesRun, false);
   }
   writeMemory(out.memory, result.framesRun, true);
   result.finalMode = r;
   result.digest = stateDigest();
-  return true;
+  result.outOfSyncAt = replay.outOfSyncAt;
+  result.cutShort = replay.replay.cutShort;
+  return finishReplayRun(replay, result.framesRun, error);
 }

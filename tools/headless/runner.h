@@ -35,6 +35,8 @@ struct RunOptions {
   int32_t skipUntil = 0;   // frames before this one are left undrawn
   bool keepAlive = false;  // hits posted to the player are dropped before each frame
   std::string memory;      // resident memory at frames 1, 10, 100, ... and the last; empty: none
+  std::string replay;      // a replay to play instead of a script; empty: none
+  std::string record;      // where to write the run's recording; empty: not recorded
 };
 
 struct RunResult {
@@ -46,6 +48,11 @@ struct RunResult {
   double startUpMs = 0;
   std::string stageStarts;  // " S:F" for each stage S that began on frame F
   std::string folder;       // the working folder it ran in
+  // With a replay: whether it was played, the first frame out of sync (-1: none), and
+  // whether the recording was cut short (at its last frame).
+  bool replayed = false;
+  int32_t outOfSyncAt = -1;
+  bool cutShort = false;
 };
 
 // Runs the game's start-up and frame step headless in a fresh working folder.

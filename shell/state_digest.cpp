@@ -1,24 +1,27 @@
-#include "tools/headless/digest.h"
+#include "shell/state_digest.h"
 
 #include <bit>
 #include <cstddef>
+#include <vector>
 
 #include "actors/actor_table.h"
+#include "actors/stage_file.h"
 #include "actors/stage_sequence.h"
 #include "game/effects.h"
 #include "game/game_state.h"
 #include "game/player.h"
 #include "game/shots.h"
 #include "screens/ranking.h"
+#include "shell/audio.h"
+#include "shell/fnv_hash.h"
 #include "shell/frame_step.h"
 #include "shell/preferences.h"
-#include "tools/headless/audio_tap.h"
 
 namespace {
 struct Digest {
-  uint64_t h = 1469598103934665603ull;
+  uint64_t h = FnvBasis;
   void bytes(uint64_t v, int n) {
-    for (int i = 0; i < n; ++i, v >>= 8) h = (h ^ (v & 0xFF)) * 1099511628211ull;
+    for (int i = 0; i < n; ++i, v >>= 8) h = fnvByte(h, uint8_t(v));
   }
 };
 
@@ -29,8 +32,8 @@ void add(Digest& d, const T (&table)[N]) {
   for (const T& row : table) add(d, row);
 }
 
-void add(Digest& d, const FrameLoopState& s) {
-  add(d, s.currentMode);
+void add(Digest& d, const FrameLoopState& s, bool drawingCounts) {
+  add(d, drawingCounts ? s.currentMode : s.currentMode & ~SkippedFrameBit);
   add(d, s.modeFrameCounter);
   add(d, s.frameCounter);
   add(d, s.lastFrameTick);
@@ -107,12 +110,11 @@ void add(Digest& d, const SequenceState& s) {
   add(d, s.nextIndex);
   add(d, s.nextTime);
 }
-}  // namespace
 
 // The one list of the tables a run is judged by.
-uint64_t stateDigest() {
+uint64_t digestOf(bool drawingCounts) {
   Digest d;
-  add(d, LoopState);
+  add(d, LoopState, drawingCounts);
   add(d, HighlightedRank);  // hashed where the frame loop's record once held it
   add(d, Game);
   add(d, CameraFocus);
@@ -126,6 +128,16 @@ uint64_t stateDigest() {
   add(d, SpawnCursor);
   add(d, PreviousWalkClock);
   add(d, Sequence);
-  add(d, audioLogTotal());
+  add(d, TheAudioLog.total);
   return d.h;
+}
+}  // namespace
+
+uint64_t stateDigest() { return digestOf(true); }
+uint64_t playDigest() { return digestOf(false); }
+
+uint64_t stageDataDigest() {
+  std::vector<uint8_t> file(StageFileBytes);
+  encodeStageSequence(StageSequence, file.data());
+  return fnvBytes(file.data(), file.size());
 }

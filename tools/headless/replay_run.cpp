@@ -1,0 +1,107 @@
+#include "tools/headless/replay_run.h"
+
+#include <stdlib.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <vector>
+
+#include "actors/stage_file.h"
+#include "shell/file_system.h"
+#include "shell/replay_answers.h"
+#include "shell/session_replay.h"
+#include "shell/state_digest.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+void outOfSync(ReplayRun& run, int32_t frame) {
+  if (run.outOfSyncAt < 0 || frame < run.outOfSyncAt) run.outOfSyncAt = frame;
+}
+}  // namespace
+
+bool openReplayRun(const std::string& play, const std::string& record, ReplayRun& run,
+                   std::string& error) {
+  std::error_code ec;
+  if (!record.empty()) run.recordPath = fs::absolute(record, ec).string();
+  if (play.empty()) return true;
+  run.playPath = play;
+  std::ifstream in(play, std::ios::binary);
+  if (!in) {
+    error = "cannot read the replay " + play;
+    return false;
+  }
+  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  std::string why;
+  if (parseReplay(bytes.data(), bytes.size(), run.replay, why) != ReplayProblem::None) {
+    error = play + " is " + why;
+    return false;
+  }
+  return true;
+}
+
+bool enterReplayRun(ReplayRun& run, std::string& error) {
+  if (!run.recordPath.empty()) {
+    run.recorder = std::make_unique<ReplayRecorder>(makeSessionRecorder());
+    setAnswerRecorder(run.recorder.get());
+  }
+  if (run.replay.digestEvery == 0) return true;
+  const uint8_t* image = run.replay.facts.preferences;
+  if (saveWholeFile(PreferencesPath, image, PreferencesSize) != SaveOutcome::Saved) {
+    error = "cannot write the replay's preferences into the run folder";
+    return false;
+  }
+  run.player = std::make_unique<ReplayPlayer>(run.replay);
+  setAnswerPlayer(run.player.get());
+  // A run recorded without a sound device had no effects: neither has its playback.
+  if (run.replay.facts.effectsLoaded == 0) setenv("SDL_AUDIODRIVER", "none", 1);
+  return true;
+}
+
+bool startReplayRun(ReplayRun& run, std::string& error) {
+  run.facts = currentReplayFacts();
+  if (run.player && run.facts.stageDigest != run.replay.facts.stageDigest) {
+    error = run.playPath + " was recorded with other stage data than this run's (" +
+            std::string(StageFilePath) + " or the built-in stages)";
+    return false;
+  }
+  if (!run.player) return true;
+  if (run.facts.effectsLoaded != run.replay.facts.effectsLoaded) {
+    error = run.playPath + " was recorded with other sound effects loaded than this run's";
+    return false;
+  }
+  for (int32_t e = 0; e < EffectCount; ++e) setEffectPlayingMs(e, run.replay.facts.effectMs[e]);
+  return true;
+}
+
+void closeReplayFrame(ReplayRun& run, int32_t frame) {
+  if (run.recorder) run.recorder->endFrame();
+  if (!run.player) return;
+  run.player->endFrame();
+  if (run.player->divergedAt() >= 0) outOfSync(run, run.player->divergedAt());
+  int32_t every = run.replay.digestEvery;
+  if (frame < 0 || (frame + 1) % every != 0) return;
+  size_t stored = size_t((frame + 1) / every - 1);
+  if (stored < run.replay.digests.size() && playDigest() != run.replay.digests[stored]) {
+    outOfSync(run, frame);
+  }
+}
+
+bool finishReplayRun(ReplayRun& run, int32_t framesRun, std::string& error) {
+  // A playback that ended before the recording did (the game quit) left it there.
+  int32_t last = std::max(framesRun - 1, 0);
+  if (run.player && (framesRun < run.replay.frameCount || playDigest() != run.replay.finalDigest)) {
+    outOfSync(run, last);
+  }
+  setAnswerPlayer(nullptr);
+  setAnswerRecorder(nullptr);
+  if (!run.recorder) return true;
+  std::vector<uint8_t> bytes = encodeReplay(run.facts, *run.recorder, run.recorder->mark());
+  if (saveWholeFile(run.recordPath.c_str(), bytes.data(), bytes.size()) != SaveOutcome::Saved) {
+    error = "cannot write the recording " + run.recordPath;
+    return false;
+  }
+  return true;
+}

@@ -1,0 +1,36 @@
+#pragma once
+#include <cstdint>
+#include <memory>
+#include <string>
+
+#include "shell/replay_file.h"
+#include "shell/replay_player.h"
+#include "shell/replay_recorder.h"
+
+// The runner's side of replays: a replay played through the frame step in place of the
+// script (--replay), or the run recorded as the game records a session (--record).
+struct ReplayRun {
+  Replay replay;
+  std::unique_ptr<ReplayPlayer> player;
+  std::unique_ptr<ReplayRecorder> recorder;
+  ReplayFacts facts;       // of the recording
+  std::string playPath;    // as given
+  std::string recordPath;  // absolute: the run moves to its own folder
+  int32_t outOfSyncAt = -1;
+};
+
+// Before the run moves to its folder: reads the replay to play, or settles where the
+// recording goes. False with a message on a file that cannot be played.
+bool openReplayRun(const std::string& play, const std::string& record, ReplayRun& run,
+                   std::string& error);
+// In the run folder, before start-up: the replay's preferences image is the folder's
+// bravin.pref, and the player or the recorder is installed.
+bool enterReplayRun(ReplayRun& run, std::string& error);
+// After start-up: the facts of the recording are taken, and the stage data must be the
+// replay's.
+bool startReplayRun(ReplayRun& run, std::string& error);
+// After the entry and after every frame: the player and the recorder move on, and the
+// state is compared with the recording's at each stored digest.
+void closeReplayFrame(ReplayRun& run, int32_t frame);
+// After the last frame: the final state compared, the recording written.
+bool finishReplayRun(ReplayRun& run, int32_t framesRun, std::string& error);
