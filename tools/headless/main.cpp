@@ -14,6 +14,7 @@
 
 #include "game/game_state.h"
 #include "shell/frame_loop.h"
+#include "tools/headless/replay_run.h"
 #include "tools/headless/runner.h"
 
 namespace {
@@ -224,15 +225,8 @@ int main(int argc, char** argv) {
               result.stageStarts.empty() ? " none" : result.stageStarts.c_str());
   printTimes(result);
   if (!result.replayed) return 0;
-  if (result.outOfSyncAt >= 0) {
-    std::printf("replay out of sync at frame %d\n", result.outOfSyncAt);
-    return 3;
-  }
-  if (result.cutShort) {
-    std::printf("replay cut short: its recording stopped after frame %d, in sync up to there\n",
-                result.framesRun - 1);
-    return 1;
-  }
-  std::printf("replay in sync\n");
-  return 0;
+  std::string line;
+  int status = playbackEnd(result.outOfSyncAt, result.cutShort, result.framesRun, line);
+  std::printf("%s\n", line.c_str());
+  return status;
 }

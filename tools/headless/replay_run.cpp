@@ -22,24 +22,32 @@ void outOfSync(ReplayRun& run, int32_t frame) {
 }
 }  // namespace
 
+bool readReplayFile(const std::string& path, Replay& replay, ReplayProblem& problem,
+                    std::string& why) {
+  problem = ReplayProblem::None;
+  std::error_code ec;
+  std::ifstream in;
+  if (!fs::is_directory(path, ec)) in.open(path, std::ios::binary);
+  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  if (!in.is_open() || in.bad()) {
+    why = "cannot be read";
+    return false;
+  }
+  problem = parseReplay(bytes.data(), bytes.size(), replay, why);
+  return problem == ReplayProblem::None;
+}
+
 bool openReplayRun(const std::string& play, const std::string& record, ReplayRun& run,
                    std::string& error) {
   std::error_code ec;
   if (!record.empty()) run.recordPath = fs::absolute(record, ec).string();
   if (play.empty()) return true;
   run.playPath = play;
-  std::ifstream in(play, std::ios::binary);
-  if (!in) {
-    error = "cannot read the replay " + play;
-    return false;
-  }
-  std::vector<uint8_t> bytes{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+  ReplayProblem problem = ReplayProblem::None;
   std::string why;
-  if (parseReplay(bytes.data(), bytes.size(), run.replay, why) != ReplayProblem::None) {
-    error = play + " is " + why;
-    return false;
-  }
-  return true;
+  if (readReplayFile(play, run.replay, problem, why)) return true;
+  error = problem == ReplayProblem::None ? "cannot read the replay " + play : play + " is " + why;
+  return false;
 }
 
 bool enterReplayRun(ReplayRun& run, std::string& error) {
@@ -104,4 +112,18 @@ bool finishReplayRun(ReplayRun& run, int32_t framesRun, std::string& error) {
     return false;
   }
   return true;
+}
+
+int32_t playbackEnd(int32_t outOfSyncAt, bool cutShort, int32_t framesRun, std::string& line) {
+  if (outOfSyncAt >= 0) {
+    line = "replay out of sync at frame " + std::to_string(outOfSyncAt);
+    return 3;
+  }
+  if (cutShort) {
+    line = "replay cut short: its recording stopped after frame " + std::to_string(framesRun - 1) +
+           ", in sync up to there";
+    return 1;
+  }
+  line = "replay in sync";
+  return 0;
 }

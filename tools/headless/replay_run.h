@@ -19,6 +19,11 @@ struct ReplayRun {
   int32_t outOfSyncAt = -1;
 };
 
+// Reads and checks a replay file whole. False when it cannot be played, with why in a few
+// words ("cannot be read", "not a replay", "damaged: ...", "from version ..."); problem
+// says which, None when the file could not be read at all.
+bool readReplayFile(const std::string& path, Replay& replay, ReplayProblem& problem,
+                    std::string& why);
 // Before the run moves to its folder: reads the replay to play, or settles where the
 // recording goes. False with a message on a file that cannot be played.
 bool openReplayRun(const std::string& play, const std::string& record, ReplayRun& run,
@@ -34,3 +39,7 @@ bool startReplayRun(ReplayRun& run, std::string& error);
 void closeReplayFrame(ReplayRun& run, int32_t frame);
 // After the last frame: the final state compared, the recording written.
 bool finishReplayRun(ReplayRun& run, int32_t framesRun, std::string& error);
+// The last line of a playback that ran to the replay's end, and the exit status with it:
+// "replay in sync" 0, "replay out of sync at frame N" 3, or for a recording that was cut
+// short "replay cut short: ..." 1 (3 when out of sync as well).
+int32_t playbackEnd(int32_t outOfSyncAt, bool cutShort, int32_t framesRun, std::string& line);

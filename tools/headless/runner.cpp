@@ -53,23 +53,6 @@ bool readScript(const std::string& path, ScriptedInput& script, std::string& err
   return true;
 }
 
-// A fresh folder to run in, with the asset folder linked in, so the player's own
-// preferences file is never read or written.
-bool enterRunFolder(const std::string& resources, std::string& folder, std::string& error) {
-  char pattern[] = "/tmp/bravin-run-XXXXXX";
-  if (!mkdtemp(pattern)) {
-    error = "cannot make a working folder";
-    return false;
-  }
-  folder = pattern;
-  std::error_code ec;
-  fs::path assets = fs::absolute(resources, ec);
-  fs::current_path(pattern, ec);
-  if (!ec && fs::exists(assets)) fs::create_directory_symlink(assets, "resources", ec);
-  if (ec) error = "cannot prepare " + std::string(pattern) + ": " + ec.message();
-  return !ec;
-}
-
 double msSince(std::chrono::steady_clock::time_point t) {
   return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t).count();
 }
@@ -209,6 +192,21 @@ GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult
   return r;
 }
 }  // namespace
+
+bool enterRunFolder(const std::string& resources, std::string& folder, std::string& error) {
+  char pattern[] = "/tmp/bravin-run-XXXXXX";
+  if (!mkdtemp(pattern)) {
+    error = "cannot make a working folder";
+    return false;
+  }
+  folder = pattern;
+  std::error_code ec;
+  fs::path assets = fs::absolute(resources, ec);
+  fs::current_path(pattern, ec);
+  if (!ec && fs::exists(assets)) fs::create_directory_symlink(assets, "resources", ec);
+  if (ec) error = "cannot prepare " + std::string(pattern) + ": " + ec.message();
+  return !ec;
+}
 
 bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
   static ScriptedInput script;

@@ -58,3 +58,7 @@ struct RunResult {
 // Runs the game's start-up and frame step headless in a fresh working folder.
 // Answers false with a message in error when it cannot start.
 bool runHeadless(const RunOptions& options, RunResult& result, std::string& error);
+// Makes a fresh temporary folder with the asset folder linked in as resources/ and moves
+// into it, so the player's own preferences file is never read or written; folder is its
+// path, for removing it afterwards.
+bool enterRunFolder(const std::string& resources, std::string& folder, std::string& error);
