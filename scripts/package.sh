@@ -21,7 +21,7 @@ rm -rf "$root"
 DESTDIR=$root cmake --install "$stage/build" --prefix /usr --strip >/dev/null
 # What the compiler notes about itself is of no use in the installed programs.
 strip --remove-section=.comment --remove-section=.note "$root/usr/lib/games/bravin/bravin" \
-  "$root/usr/bin/bravin-prefs" "$root/usr/bin/bravin-stages"
+  "$root/usr/bin/bravin-prefs" "$root/usr/bin/bravin-stages" "$root/usr/bin/bravin-replay"
 
 version=$(cat "$root/usr/share/games/bravin/version")
 changelog=$top/packaging/changelog
@@ -43,7 +43,8 @@ gzip -9nc "$changelog" > "$root/usr/share/doc/bravin/changelog.Debian.gz"
 mkdir -p "$stage/debian"
 printf 'Source: bravin\n\nPackage: bravin\nArchitecture: any\n' > "$stage/debian/control"
 shlibs=$(cd "$stage" && dpkg-shlibdeps -O -e"$root/usr/lib/games/bravin/bravin" \
-  -e"$root/usr/bin/bravin-prefs" -e"$root/usr/bin/bravin-stages" 2>/dev/null |
+  -e"$root/usr/bin/bravin-prefs" -e"$root/usr/bin/bravin-stages" \
+  -e"$root/usr/bin/bravin-replay" 2>/dev/null |
   sed -n 's/^shlibs:Depends=//p')
 
 mkdir -p "$root/DEBIAN"
@@ -65,8 +66,8 @@ Description: 3D arcade shooter
  player's own folder.
  .
  The package holds the game, its pictures, sounds and music, a menu entry,
- and the tools bravin-prefs (keys and settings) and bravin-stages (stage
- scripts for modders).
+ and the tools bravin-prefs (keys and settings), bravin-stages (stage
+ scripts for modders) and bravin-replay (watching the recorded sessions).
 CONTROL
 (cd "$root" && find usr -type f -print0 | sort -z | xargs -0 md5sum) > "$root/DEBIAN/md5sums"
 
