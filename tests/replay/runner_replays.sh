@@ -40,34 +40,8 @@ play "$work/a.rep" --frame-skip 3
 [ $status -eq 0 ] || fail "drawn every other frame the playback left the recording: $out"
 echo "replays: recorded and played back in sync, drawn or not"
 
-# Rewrites replays by their parts (docs/replay.md), the checksum redone:
-#   splice FIRST SECOND OUT [VERSION]: the header and trailer of FIRST, the frames of
-#     SECOND; with a game version, it is written in the header instead;
-#   cut_short IN OUT: IN marked cut short.
-replay_edit() {
-  python3 - "$@" <<'PY'
-import sys
-header = 2586 + 4 + 4 * 31
-def parts(b):
-    n = int.from_bytes(b[header - 4:header], 'little')
-    return b[:header - 4], b[header:header + n], b[header + n:-8]
-def write(path, head, frames, trailer):
-    body = head + len(frames).to_bytes(4, 'little') + frames + trailer
-    h = 1469598103934665603
-    for c in body:
-        h = ((h ^ c) * 1099511628211) % 2**64
-    open(path, 'wb').write(body + h.to_bytes(8, 'little'))
-command, first = sys.argv[1], open(sys.argv[2], 'rb').read()
-head, frames, trailer = parts(first)
-if command == 'splice':
-    frames = parts(open(sys.argv[3], 'rb').read())[1]
-    if len(sys.argv) > 5:
-        head = head[:10] + sys.argv[5].encode().ljust(16, b'\0') + head[26:]
-    write(sys.argv[4], head, frames, trailer)
-else:
-    write(sys.argv[3], head, frames, trailer[:4] + b'\1' + trailer[5:])
-PY
-}
+# Rewrites replays by their parts: splice, cut_short (tests/replay/replay_edit.py).
+replay_edit() { python3 "$(dirname "$0")/replay_edit.py" "$@"; }
 splice() { replay_edit splice "$@"; }
 splice "$work/a.rep" "$work/b.rep" "$work/changed.rep"
 play "$work/changed.rep" --frame-skip 1000
