@@ -74,8 +74,12 @@ check "--list: a missing folder is one line and status 1" \
   [ $status -eq 1 ] && [ "$(wc -l <<< "$out")" -eq 1 ]
 
 # Files it cannot play: one line on standard error, nothing on standard output, status 1.
-for bad in list/notes.bravin-replay list/damaged.bravin-replay nowhere.rep; do
-  "$player" --resources "$resources" "$bad" > bad.out 2> bad.err
+for bad in list/notes.bravin-replay list/damaged.bravin-replay nowhere.rep "a.rep of no assets"; do
+  if [ "$bad" = "a.rep of no assets" ]; then
+    "$player" --resources nowhere a.rep > bad.out 2> bad.err
+  else
+    "$player" --resources "$resources" "$bad" > bad.out 2> bad.err
+  fi
   status=$?
   check "$bad: status 1, one line on standard error" \
     [ $status -eq 1 ] && [ ! -s bad.out ] && [ "$(grep -c '^bravin-replay: ' bad.err)" -eq 1 ]

@@ -134,11 +134,13 @@ int playInWindow(const std::string& file, const std::string& assets) {
   RunFolder folder;
   std::string error;
   if (!openReplayRun(file, "", run, error)) return refuse(error);
+  std::error_code ec;
   if (assets.empty()) {
     return refuse(
         "no asset folder: none of resources/ here, the player's folder's or the "
         "installed one");
   }
+  if (!std::filesystem::is_directory(assets, ec)) return refuse("no asset folder " + assets);
   if (!enterRunFolder(assets, folder.path, error) || !enterReplayRun(run, error)) {
     return refuse(error);
   }
