@@ -6,7 +6,6 @@
 
 #include "shell/clock.h"
 #include "shell/frame_step.h"
-#include "shell/preferences.h"
 #include "shell/session_replay.h"
 #include "shell/startup.h"
 
@@ -44,8 +43,7 @@ int runFrameLoop() {
     r = loopPass(quit);
     closeSessionFrame();
   } while ((r & ModeNumberMask) != Mode::Quit && !quit);
-  savePreferences();
-  saveSessionReplay();
+  saveSessionEnd();
   shutDownPlatform();
   return 0;
 }

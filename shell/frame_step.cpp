@@ -14,6 +14,7 @@
 #include "shell/audio.h"
 #include "shell/clock.h"
 #include "shell/input.h"
+#include "shell/session_replay.h"
 
 FrameLoopState LoopState = {Mode::EnterTitle, 0, 0, 0};
 int32_t FrameSkipSetting = 2;
@@ -47,6 +48,7 @@ GameMode modeWork(GameMode m) {
     case Mode::RecordScore:
       musicCommand(MusicCommand::Pause);
       rankFinishedGame(Game.score);
+      if (rankingHeld()) noteRankedGame(HighlightedRank);
       return Mode::ReturnToTitle;
     case Mode::ReturnToTitle: return titleStep(ReturnToTitleEntry);
     case Mode::EnterTitle: LoopState.modeFrameCounter = 1; return titleStep(0);

@@ -114,8 +114,8 @@ void loadOrCreatePreferences() {
   if (!loadPreferencesFrom(PreferencesPath)) createPreferencesAt(PreferencesPath);
 }
 
-void savePreferences() {
+bool savePreferences() {
   setPrefWord(PrefOffset::Coins, CoinCount);
   setPrefWord(PrefOffset::Integrity, integrityOf());
-  writeBack(Preferences);
+  return writeBack(Preferences) == 1;
 }

@@ -37,4 +37,5 @@ void loadOrCreatePreferences();
 // to use (it cannot be opened, or it is empty); creating writes a first run's file.
 bool loadPreferencesFrom(const char* path);
 void createPreferencesAt(const char* path);
-void savePreferences();
+// Saves the record to its file; false when it could not (the outcome is printed).
+bool savePreferences();

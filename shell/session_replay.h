@@ -1,6 +1,7 @@
 #pragma once
 #include <cstddef>
 #include <cstdint>
+#include <string>
 #include <vector>
 
 #include "shell/replay_file.h"
@@ -12,6 +13,8 @@ constexpr size_t SessionReplayBytes = size_t(4) << 20;
 constexpr int32_t SessionReplayDigests = 16384;  // 9.8 million frames, about 46 hours
 constexpr const char* ReplayFolder = "replays";
 constexpr const char* SessionReplayPath = "replays/session.bravin-replay";
+// "replays/rank-N.bravin-replay": the replay of ranking entry N (0 to 8).
+std::string rankReplayPath(int32_t entry);
 
 // What decides the run besides the answers, as start-up left it: the game version, the
 // time now, the stage data, and the preferences image with the coins start-up took from
@@ -29,3 +32,12 @@ void closeSessionFrame();
 // it could not. The game's own save prints a failure as one line and goes on.
 bool writeSessionReplay(const char* path, const char*& reason);
 void saveSessionReplay();
+
+// A game of the session was ranked into the entry on this frame: at the frame's end the
+// replays of the ranking move as its entries did, and the entry's is the session so far.
+void noteRankedGame(int32_t entry);
+// The end of a session: bravin.pref saved with the replays of the ranking kept in step
+// with it (docs/replay.md tells the order, which a kill at any moment leaves in
+// agreement), then the session's replay. A replay that cannot be written or moved is one
+// line; a bravin.pref that cannot be saved leaves the ranking's replays as they were.
+void saveSessionEnd();

@@ -23,7 +23,7 @@ finish() {
 word_at() { od -An -t d4 -j "$2" -N 4 "$1" | tr -d ' '; }
 
 # Runs the game under Xvfb with the driver script given on standard input; the script
-# sees $BIN and may use wait_for_window. The game's output lands in out.txt / err.txt,
+# sees $BIN and may use wait_for_window. It is stopped after XVFB_TIMEOUT seconds (60). The game's output lands in out.txt / err.txt,
 # its exit status in status.txt.
 run_under_xvfb() {
   cat > drive.sh
@@ -77,5 +77,5 @@ count_pixels() {
 start_game() { "$BIN" > out.txt 2> err.txt & GAME=\$!; wait_for_window; sleep 0.5; }
 end_game() { wait \$GAME; echo \$? > status.txt; }
 PRELUDE
-  timeout 60 xvfb-run -a -s "-screen 0 640x480x24 -noreset" bash -c 'source ./prelude.sh; source ./drive.sh'
+  timeout "${XVFB_TIMEOUT:-60}" xvfb-run -a -s "-screen 0 640x480x24 -noreset" bash -c 'source ./prelude.sh; source ./drive.sh'
 }

@@ -26,7 +26,7 @@ void usage() {
                "                       [--post FRAME:EVENT]... [--keep-alive] [--times FILE]\n"
                "                       [--frame-skip N] [--skip-until FRAME]\n"
                "                       [--spawn FRAME:TYPE,SPRITE,START,X,Y,Z[,...]]...\n"
-               "                       [--memory FILE] [--record FILE]\n"
+               "                       [--memory FILE] [--record FILE] [--folder DIR]\n"
                "       bravin-headless --replay FILE [--trace FILE] [--times FILE] [--dump DIR]\n"
                "                       [--dump-every K] [--frame-skip N] [--memory FILE]\n"
                "                       [--resources DIR] [--real-clock] [--record FILE]\n"
@@ -45,6 +45,9 @@ void usage() {
                "--memory FILE writes the frames run and the resident memory (kB) after\n"
                "  frames 1, 10, 100, ... and after the last;\n"
                "--record FILE writes the run's recording as a replay (not with the test aids);\n"
+               "--folder DIR runs in DIR and keeps it, ending as the game does: bravin.pref\n"
+               "  saved with the ranking's replays and the session's in DIR/replays (not with\n"
+               "  the test aids or --replay);\n"
                "--replay FILE plays a replay through the frame step and says whether it stays\n"
                "  in sync (exit status 0 in sync, 3 out of sync, 1 a file it cannot play).\n"
                "Script lines: COUNT INPUT... (UP DOWN LEFT RIGHT A B START ESC KEY4 key:N\n"
@@ -117,6 +120,7 @@ std::string* textOption(const std::string& a, RunOptions& o) {
   if (a == "--memory") return &o.memory;
   if (a == "--replay") return &o.replay;
   if (a == "--record") return &o.record;
+  if (a == "--folder") return &o.folder;
   return nullptr;
 }
 
@@ -154,8 +158,9 @@ bool testAid(const RunOptions& o) {
 
 // A replay holds its own input and length: no script, frame count or test aid with it.
 bool replayFits(const RunOptions& o, int argc, char** argv) {
-  if (!o.record.empty() && testAid(o)) return false;
+  if ((!o.record.empty() || !o.folder.empty()) && testAid(o)) return false;
   if (o.replay.empty()) return true;
+  if (!o.folder.empty()) return false;
   for (int i = 1; i < argc; ++i) {
     if (std::strcmp(argv[i], "--frames") == 0 || std::strcmp(argv[i], "--script") == 0) {
       return false;

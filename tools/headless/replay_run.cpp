@@ -51,10 +51,8 @@ bool openReplayRun(const std::string& play, const std::string& record, ReplayRun
 }
 
 bool enterReplayRun(ReplayRun& run, std::string& error) {
-  if (!run.recordPath.empty()) {
-    run.recorder = std::make_unique<ReplayRecorder>(makeSessionRecorder());
-    setAnswerRecorder(run.recorder.get());
-  }
+  run.recording = !run.recordPath.empty() || run.endsAsGame;
+  if (run.recording) beginSessionRecording();
   if (run.replay.digestEvery == 0) return true;
   const uint8_t* image = run.replay.facts.preferences;
   if (saveWholeFile(PreferencesPath, image, PreferencesSize) != SaveOutcome::Saved) {
@@ -70,6 +68,7 @@ bool enterReplayRun(ReplayRun& run, std::string& error) {
 
 bool startReplayRun(ReplayRun& run, std::string& error) {
   run.facts = currentReplayFacts();
+  if (run.recording) takeSessionFacts();
   if (run.player && run.facts.stageDigest != run.replay.facts.stageDigest) {
     error = run.playPath + " was recorded with other stage data than this run's (" +
             std::string(StageFilePath) + " or the built-in stages)";
@@ -85,7 +84,7 @@ bool startReplayRun(ReplayRun& run, std::string& error) {
 }
 
 void closeReplayFrame(ReplayRun& run, int32_t frame) {
-  if (run.recorder) run.recorder->endFrame();
+  if (run.recording) closeSessionFrame();
   if (!run.player) return;
   run.player->endFrame();
   if (run.player->divergedAt() >= 0) outOfSync(run, run.player->divergedAt());
@@ -105,10 +104,10 @@ bool finishReplayRun(ReplayRun& run, int32_t framesRun, std::string& error) {
   }
   setAnswerPlayer(nullptr);
   setAnswerRecorder(nullptr);
-  if (!run.recorder) return true;
-  std::vector<uint8_t> bytes = encodeReplay(run.facts, *run.recorder, run.recorder->mark());
-  if (saveWholeFile(run.recordPath.c_str(), bytes.data(), bytes.size()) != SaveOutcome::Saved) {
-    error = "cannot write the recording " + run.recordPath;
+  if (run.endsAsGame) saveSessionEnd();
+  const char* reason = "";
+  if (!run.recordPath.empty() && !writeSessionReplay(run.recordPath.c_str(), reason)) {
+    error = "cannot write the recording " + run.recordPath + ": " + reason;
     return false;
   }
   return true;

@@ -12,10 +12,11 @@
 struct ReplayRun {
   Replay replay;
   std::unique_ptr<ReplayPlayer> player;
-  std::unique_ptr<ReplayRecorder> recorder;
-  ReplayFacts facts;       // of the recording
-  std::string playPath;    // as given
-  std::string recordPath;  // absolute: the run moves to its own folder
+  bool recording = false;   // the run is recorded as the game's session is
+  bool endsAsGame = false;  // and saved as the game saves at its end
+  ReplayFacts facts;        // of the recording
+  std::string playPath;     // as given
+  std::string recordPath;   // absolute: the run moves to its own folder
   int32_t outOfSyncAt = -1;
 };
 
@@ -37,7 +38,8 @@ bool startReplayRun(ReplayRun& run, std::string& error);
 // After the entry and after every frame: the player and the recorder move on, and the
 // state is compared with the recording's at each stored digest.
 void closeReplayFrame(ReplayRun& run, int32_t frame);
-// After the last frame: the final state compared, the recording written.
+// After the last frame: the final state compared, the recording written (and the game's
+// end-of-run save made).
 bool finishReplayRun(ReplayRun& run, int32_t framesRun, std::string& error);
 // The last line of a playback that ran to the replay's end, and the exit status with it:
 // "replay in sync" 0, "replay out of sync at frame N" 3, or for a recording that was cut

@@ -194,17 +194,29 @@ GameMode runFrame(const RunOptions& o, RunOutputs& out, int32_t frame, RunResult
 }  // namespace
 
 bool enterRunFolder(const std::string& resources, std::string& folder, std::string& error) {
+  return enterRunFolder(resources, "", folder, error);
+}
+
+bool enterRunFolder(const std::string& resources, const std::string& kept, std::string& folder,
+                    std::string& error) {
   char pattern[] = "/tmp/bravin-run-XXXXXX";
-  if (!mkdtemp(pattern)) {
-    error = "cannot make a working folder";
-    return false;
-  }
-  folder = pattern;
   std::error_code ec;
+  std::string where = kept;
+  if (kept.empty()) {
+    if (!mkdtemp(pattern)) {
+      error = "cannot make a working folder";
+      return false;
+    }
+    where = folder = pattern;
+  } else {
+    fs::create_directories(kept, ec);
+  }
   fs::path assets = fs::absolute(resources, ec);
-  fs::current_path(pattern, ec);
-  if (!ec && fs::exists(assets)) fs::create_directory_symlink(assets, "resources", ec);
-  if (ec) error = "cannot prepare " + std::string(pattern) + ": " + ec.message();
+  if (!ec) fs::current_path(where, ec);
+  if (!ec && fs::exists(assets) && !fs::exists(fs::symlink_status("resources", ec))) {
+    fs::create_directory_symlink(assets, "resources", ec);
+  }
+  if (ec) error = "cannot prepare " + where + ": " + ec.message();
   return !ec;
 }
 
@@ -214,7 +226,8 @@ bool runHeadless(const RunOptions& o, RunResult& result, std::string& error) {
   ReplayRun replay;
   if (!readScript(o.script, script, error) || !openOutputs(o, out, error)) return false;
   if (!openReplayRun(o.replay, o.record, replay, error)) return false;
-  if (!enterRunFolder(o.resources, result.folder, error)) return false;
+  if (!enterRunFolder(o.resources, o.folder, result.folder, error)) return false;
+  replay.endsAsGame = !o.folder.empty();
   if (!enterReplayRun(replay, error)) return false;
   setenv("SDL_VIDEODRIVER", "offscreen", 0);
   setenv("SDL_AUDIODRIVER", "dummy", 0);

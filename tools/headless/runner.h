@@ -37,6 +37,9 @@ struct RunOptions {
   std::string memory;      // resident memory at frames 1, 10, 100, ... and the last; empty: none
   std::string replay;      // a replay to play instead of a script; empty: none
   std::string record;      // where to write the run's recording; empty: not recorded
+  // A folder to run in and keep, ending as the game does (bravin.pref, replays/); empty:
+  // a fresh folder, removed afterwards.
+  std::string folder;
 };
 
 struct RunResult {
@@ -47,7 +50,7 @@ struct RunResult {
   std::vector<double> playStepMs;  // wall time of the play step, in frames that ran one
   double startUpMs = 0;
   std::string stageStarts;  // " S:F" for each stage S that began on frame F
-  std::string folder;       // the working folder it ran in
+  std::string folder;       // the working folder it ran in, when it is to be removed
   // With a replay: whether it was played, the first frame out of sync (-1: none), and
   // whether the recording was cut short (at its last frame).
   bool replayed = false;
@@ -62,3 +65,8 @@ bool runHeadless(const RunOptions& options, RunResult& result, std::string& erro
 // into it, so the player's own preferences file is never read or written; folder is its
 // path, for removing it afterwards.
 bool enterRunFolder(const std::string& resources, std::string& folder, std::string& error);
+// The same in a folder of its own (kept; --folder), made when missing and kept afterwards;
+// the asset folder is linked in unless the folder has a resources/ already. An empty kept
+// folder is the fresh temporary one.
+bool enterRunFolder(const std::string& resources, const std::string& kept, std::string& folder,
+                    std::string& error);
