@@ -11,7 +11,7 @@ if command -v clang++ >/dev/null 2>&1; then
   echo "== fuzz: each target for 30 seconds (clang build in build-fuzz)"
   CC=clang CXX=clang++ cmake -S "$top" -B "$top/build-fuzz" -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DBRAVIN_TESTS=ON -DBRAVIN_FUZZ=ON -DBRAVIN_SANITIZE=ON -DBRAVIN_ASSETS=OFF >/dev/null
-  cmake --build "$top/build-fuzz" -j "$jobs" --target fuzz_preferences fuzz_stage_file
+  cmake --build "$top/build-fuzz" -j "$jobs" --target fuzz_preferences fuzz_stage_file fuzz_replay
   bash "$top/tests/fuzz/run.sh" "$top/build-fuzz" --seconds 30 || status=1
 else
   echo "== fuzz: skipped, clang++ is not installed (scripts/setup.sh installs it)"
