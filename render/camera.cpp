@@ -34,6 +34,10 @@ void applyOverlayTransform(double focusY) {
 
 void presentFrame() { SDL_GL_SwapBuffers(); }
 
+// A frame that is not shown still hands its commands to the renderer: without a swap
+// nothing else would, and a software renderer keeps every unshown frame's commands.
+void dropFrame() { glFlush(); }
+
 // A scissor box of no pixels: the renderer then drops every triangle before rasterising it.
 void hideFrameDraws(bool hidden) {
   if (hidden) {

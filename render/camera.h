@@ -8,6 +8,8 @@ void placeCamera(double focusY);
 // of the eye, x to the right and y - 240 below the centre of view.
 void applyOverlayTransform(double focusY);
 void presentFrame();
+// Ends a frame that is not shown.
+void dropFrame();
 // Keeps the draws that follow off every pixel, the clear included (the calls themselves are
 // made as ever), for a frame known to stay undrawn; false lets them through again.
 void hideFrameDraws(bool hidden);

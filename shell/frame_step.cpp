@@ -108,6 +108,7 @@ GameMode sceneStep(GameMode m) {
   LoopState.lastFrameTick = now;
   if (skip) {
     drawQueuedScene(-1);
+    dropFrame();
     r |= SkippedFrameBit;
   } else {
     drawFrame(m, r);
