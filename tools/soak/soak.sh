@@ -9,9 +9,13 @@
 # For each part it prints the frames run, the exit status, the findings and the resident
 # memory after frame 1,000 (frame 1 in a shorter part) and after the last, then the whole
 # series (after frames 1, 10, 100, ... and the last).
+# With --record the title part, which runs as the game does, is recorded as a replay (the
+# stage parts' dropped hits are a test aid that no replay holds), and the replay is then
+# played back by the same runner, which must find it in sync (up to where it stopped, when
+# it filled its buffer).
 #
 # Usage: soak.sh RUNNER RESOURCES [--frames N] [--seed S] [--parts "title 0 1 ..."]
-#                [--frame-skip N]
+#                [--frame-skip N] [--record]
 #   --frames N  frames in all, shared evenly by the parts (default 20000)
 #   --seed S    the first part's script seed; each further part takes the next (default 20240611)
 #   --parts     the parts to run, in order (default "title 0 1 2 3 4 5 6 7")
@@ -19,19 +23,21 @@
 #               set it; default the runner's 1, every frame drawn); from 2 up one frame in
 #               N - 1 is drawn, which shortens a long soak on a machine without a GPU while
 #               every frame's work still runs
+#   --record    record the title part and play the recording back
 # Exit status 1 when any part found something or did not end normally.
 set -uo pipefail
 runner=$1 resources=$2
 shift 2
-frames=20000 seed=20240611 parts="title 0 1 2 3 4 5 6 7" frame_skip=1
+frames=20000 seed=20240611 parts="title 0 1 2 3 4 5 6 7" frame_skip=1 record=0
 while [ $# -gt 0 ]; do
   case $1 in
+    --record) record=1; shift; continue ;;
     --frames) frames=$2 ;;
     --seed) seed=$2 ;;
     --parts) parts=$2 ;;
     --frame-skip) frame_skip=$2 ;;
     *) echo "usage: soak.sh RUNNER RESOURCES [--frames N] [--seed S] [--parts LIST]" \
-         "[--frame-skip N]" >&2; exit 64 ;;
+         "[--frame-skip N] [--record]" >&2; exit 64 ;;
   esac
   shift 2
 done
@@ -51,9 +57,34 @@ status=0 findings=0 total=0 start=$(date +%s)
 memory_at() { awk -v at="$2" 'NR == 1 { first = $0 } $1 >= at { print; found = 1; exit }
   END { if (!found) print first }' "$1"; }
 
+# Plays the part's recording back; its findings count with the soak's.
+play_back() {
+  local bytes code sync found
+  bytes=$(stat -c %s "$work/replay" 2>/dev/null || echo 0)
+  "$runner" --resources "$resources" --replay "$work/replay" --frame-skip "$frame_skip" \
+    --memory "$work/memory" > "$work/out" 2> "$work/err"
+  code=$?
+  found=$(grep -cE "runtime error|Sanitizer" "$work/err")
+  sync=$(tail -n 1 "$work/out")
+  findings=$((findings + found))
+  echo "  recorded $bytes bytes; played back: exit $code, $found findings, $sync," \
+    "resident kB $(tail -n 1 "$work/memory" | cut -d' ' -f2) after the last frame"
+  # A recording that filled its buffer stopped there; it must be in sync up to there.
+  [ "$found" -eq 0 ] && [ "$code" -eq 0 ] && return 0
+  [ "$found" -eq 0 ] && [ "$code" -eq 1 ] && [[ $sync == *"in sync up to there" ]] && return 0
+  cat "$work/out" "$work/err"
+  echo "soak part $1: its recording did not play back in sync"
+  return 1
+}
+
 for part in "${part_list[@]}"; do
   options=(--start-stage "$part" --keep-alive --frame-skip "$frame_skip")
   [ "$part" = title ] && options=(--frame-skip "$frame_skip")
+  recorded=0
+  if [ "$part" = title ] && [ "$record" = 1 ]; then
+    rm -f "$work/replay"
+    options+=(--record "$work/replay") recorded=1
+  fi
   bash "$scripts/random_script.sh" "$seed" "$each" > "$work/script"
   "$runner" --resources "$resources" --script "$work/script" --frames "$each" \
     --memory "$work/memory" "${options[@]}" > "$work/out" 2> "$work/err"
@@ -69,6 +100,7 @@ for part in "${part_list[@]}"; do
     cat "$work/out" "$work/err"
     status=1
   fi
+  [ "$recorded" = 1 ] && { play_back "$part" || status=1; }
   findings=$((findings + found)) total=$((total + ${ran:-0})) seed=$((seed + 1))
 done
 echo "soak: $total frames in ${#part_list[@]} parts, $findings findings, $(($(date +%s) - start)) s"
