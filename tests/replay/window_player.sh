@@ -68,6 +68,11 @@ cp list/a.bravin-replay data/bravin/replays/session.bravin-replay
 default_list() { XDG_DATA_HOME=$work/data TZ=Asia/Tokyo "$player" --list; }
 check "--list: the player's folder by default" \
   [ "$(default_list)" = "session.bravin-replay  $(head -n 1 list.expected | cut -c 24-)" ]
+check "--list: a player's folder named lists its replays folder" \
+  [ "$(TZ=Asia/Tokyo "$player" --list data/bravin)" = "$(default_list)" ]
+mkdir empty
+check "--list: a folder without replays says so" \
+  [ "$("$player" --list empty)" = "no replays in empty" ]
 out=$(env -u HOME -u XDG_DATA_HOME "$player" --list nowhere 2>&1)
 status=$?
 check "--list: a missing folder is one line and status 1" \

@@ -1,5 +1,6 @@
 // Plays a replay in the game's window, or lists the replays of a folder.
 #include <cstdio>
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -20,7 +21,16 @@ void usage(std::FILE* out) {
                "else the player's folder's, else the installed ones.\n"
                "--list lists the replays of FOLDER (default the player's replays folder,\n"
                "$XDG_DATA_HOME/bravin/replays or ~/.local/share/bravin/replays) with their\n"
-               "date, length and score. See bravin-replay(1).\n");
+               "date, length and score; a player's folder named as FOLDER lists its\n"
+               "replays folder. See bravin-replay(1).\n");
+}
+
+// The replays of a folder, or false after one line saying why it cannot be read.
+bool readFolder(const std::string& folder, std::vector<std::string>& lines) {
+  std::string error;
+  if (listReplays(folder, lines, error)) return true;
+  std::fprintf(stderr, "bravin-replay: %s\n", error.c_str());
+  return false;
 }
 
 int list(const std::string& given) {
@@ -34,11 +44,14 @@ int list(const std::string& given) {
     folder = player + "/replays";
   }
   std::vector<std::string> lines;
-  std::string error;
-  if (!listReplays(folder, lines, error)) {
-    std::fprintf(stderr, "bravin-replay: %s\n", error.c_str());
-    return 1;
+  if (!readFolder(folder, lines)) return 1;
+  // A player's folder named in place of its replays folder: the replays are there.
+  std::error_code ec;
+  if (lines.empty() && !given.empty() && std::filesystem::is_directory(folder + "/replays", ec)) {
+    folder += "/replays";
+    if (!readFolder(folder, lines)) return 1;
   }
+  if (lines.empty()) std::printf("no replays in %s\n", folder.c_str());
   for (const std::string& line : lines) std::printf("%s\n", line.c_str());
   return 0;
 }
