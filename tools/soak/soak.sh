@@ -54,6 +54,8 @@ status=0 findings=0 total=0 start=$(date +%s)
 
 # The memory line at the first figure of at least `at` frames; the first line (frame 1)
 # when the part was shorter.
+# The sanitizer findings a run printed on standard error.
+findings_in() { grep -cE "runtime error|Sanitizer" "$1"; }
 memory_at() { awk -v at="$2" 'NR == 1 { first = $0 } $1 >= at { print; found = 1; exit }
   END { if (!found) print first }' "$1"; }
 
@@ -64,7 +66,7 @@ play_back() {
   "$runner" --resources "$resources" --replay "$work/replay" --frame-skip "$frame_skip" \
     --memory "$work/memory" > "$work/out" 2> "$work/err"
   code=$?
-  found=$(grep -cE "runtime error|Sanitizer" "$work/err")
+  found=$(findings_in "$work/err")
   sync=$(tail -n 1 "$work/out")
   findings=$((findings + found))
   echo "  recorded $bytes bytes; played back: exit $code, $found findings, $sync," \
@@ -89,7 +91,7 @@ for part in "${part_list[@]}"; do
   "$runner" --resources "$resources" --script "$work/script" --frames "$each" \
     --memory "$work/memory" "${options[@]}" > "$work/out" 2> "$work/err"
   code=$?
-  found=$(grep -cE "runtime error|Sanitizer" "$work/err")
+  found=$(findings_in "$work/err")
   ran=$(sed -n 's/^frames //p' "$work/out")
   early=$(memory_at "$work/memory" 1000) late=$(tail -n 1 "$work/memory")
   echo "soak part $part: ${ran:-0} frames, seed $seed, exit $code, $found findings," \
